@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+// Selects a newly created GDI object into a device context and owns it: on destruction the
+// previous object is selected again and the new one deleted.
+class TSelectedObject {
+public:
+    TSelectedObject(HDC dcHandle, HGDIOBJ newObject);
+    ~TSelectedObject();
+    TSelectedObject(const TSelectedObject&) = delete;
+    TSelectedObject& operator=(const TSelectedObject&) = delete;
+
+private:
+    HDC dc;
+    HGDIOBJ previous;
+};

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "toolkit/TCallback.h"
+#include "toolkit/TColor.h"
+#include "toolkit/TPoint.h"
+#include "toolkit/TSize.h"
+#include "toolkit/TWindowList.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+// Owns one top-level system window of the class "TWindow". Its behaviour is the list of attached
+// controls plus a resize and a close callback; one window procedure serves every TWindow.
+// The system window, the controls and the dialog list point at this object, so it never moves.
+class TWindow {
+public:
+    // One window message as offered to the controls; a consuming control may set result.
+    struct TMessage {
+        HWND hwnd;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        LRESULT result;
+    };
+
+    // Anything that wants to see a window's messages or draw into it. Attaches itself to the
+    // owner on construction and detaches on destruction, so it must go before its window.
+    class TControl {
+    public:
+        explicit TControl(TWindow& ownerWindow);
+        virtual ~TControl();
+        TControl(const TControl&) = delete;
+        TControl& operator=(const TControl&) = delete;
+
+        // True when the control consumed the message.
+        virtual bool ProcessMessage(TMessage& message);
+        // Draws into the window's off-screen surface; must leave the device context as it found it.
+        virtual void Paint(HDC& dc);
+
+    protected:
+        TWindow* owner;
+    };
+
+    TWindow(const std::wstring& title, bool show, TWindowList* dialogList);
+    ~TWindow();
+    TWindow(const TWindow&) = delete;
+    TWindow& operator=(const TWindow&) = delete;
+
+    HWND GetHandle() const;
+    TPoint GetPosition() const;
+    TSize GetSize() const;
+    TSize GetClientSize() const;
+    TColor GetBackgroundColor() const;
+
+    void Invalidate();
+    void Move(TPoint position, TSize size);
+    void Show(bool activate);
+    void Hide();
+
+    void SetOnResize(const TCallback& callback);
+    void SetOnClose(const TCallback& callback);
+
+private:
+    struct TState;
+
+    static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void PaintOffScreen();
+
+    std::unique_ptr<TState> state;
+    TCallback onResize;
+    TCallback onClose;
+    TWindowList* dialogList;
+};
+
+// Fetches and dispatches messages until the quit message arrives or fetching fails; the windows in
+// the list get dialog-style keyboard handling (Tab, Enter as IDOK, Esc as IDCANCEL).
+void RunMessageLoop(TWindowList& dialogWindows);
+
+// Ends RunMessageLoop by posting the quit message.
+void Quit();
