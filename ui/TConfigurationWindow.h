@@ -1,0 +1,52 @@
+#pragma once
+
+#include "toolkit/TControlButton.h"
+#include "toolkit/TControlCancelHandler.h"
+#include "toolkit/TControlText.h"
+#include "toolkit/TControlTimePicker.h"
+#include "toolkit/TSize.h"
+#include "toolkit/TWindow.h"
+#include "toolkit/TWindowList.h"
+
+#include <functional>
+#include <string>
+
+// Lets the user edit the interval between pauses and the pause length. Created once, hidden;
+// "OK" hands both values on, "Cancel", Esc and the close box only hide the window.
+class TConfigurationWindow : public TWindow {
+public:
+    using TSettingsCallback = std::function<void(const std::string& interval, const std::string& pauseLength)>;
+
+    // The help file path is not copied: it must outlive the window.
+    TConfigurationWindow(TWindowList& dialogWindows, const std::wstring& helpFilePath);
+
+    // Sizes the window to its content where it stands, brings it to the front and focuses the
+    // interval picker. The pickers keep what they held when the window was last hidden.
+    void Open();
+
+    // Two rows of label and picker, then "OK" and "Cancel" on the left and "Help" on the right.
+    void Layout();
+    TSize GetRequiredSize() const;
+
+    TControlTimePicker& GetIntervalPicker();
+    TControlTimePicker& GetPauseLengthPicker();
+
+private:
+    void Accept();
+
+    TControlText intervalLabel;
+    TControlText pauseLengthLabel;
+    TControlTimePicker intervalPicker;
+    TControlTimePicker pauseLengthPicker;
+    TControlButton okButton;
+    TControlButton cancelButton;
+    TControlButton helpButton;
+    TControlCancelHandler cancelHandler;
+
+public:
+    TSettingsCallback OnSettingsChanged;
+
+private:
+    TSize requiredSize;
+    const std::wstring* helpFile;
+};

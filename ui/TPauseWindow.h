@@ -1,0 +1,49 @@
+#pragma once
+
+#include "toolkit/TCallback.h"
+#include "toolkit/TControlButton.h"
+#include "toolkit/TControlCancelHandler.h"
+#include "toolkit/TControlText.h"
+#include "toolkit/TSize.h"
+#include "toolkit/TWindow.h"
+#include "toolkit/TWindowList.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// The window of a running pause: a heading, the time left and a button that ends the pause once it
+// is over. Created once and reused for every pause; the user can only hide it, never close it.
+class TPauseWindow : public TWindow {
+public:
+    explicit TPauseWindow(TWindowList& dialogWindows);
+
+    // Shows the remaining duration text, or "enough" for the empty text, and enables the button only
+    // then. Brings the window to the front only when it was hidden, so the countdown does not steal
+    // the focus every second.
+    void ShowTimeLeft(const std::string& remaining);
+
+    // Places the controls in one centred column and records the client size they need.
+    void Layout();
+    TSize GetRequiredSize() const;
+    const TControlText* GetTimeLeftText() const;
+
+private:
+    void Dismiss();
+
+    TControlText title;
+    TControlButton button;
+    TControlCancelHandler cancelHandler;
+    TSize requiredSize;
+
+public:
+    // Called after a dismissal (button, Enter, Esc or close box) has hidden the window.
+    TCallback OnDismissed;
+    bool IsShown;
+
+private:
+    std::unique_ptr<TControlText> timeLeftText;
+};
+
+// Left edge that centres a control in the client width, but never closer than 5 pixels to the edge.
+std::int32_t CentredLeft(std::int32_t clientWidth, std::int32_t controlWidth);

@@ -1,0 +1,80 @@
+#include "ui/TTrayIcon.h"
+
+#include <cstdint>
+#include <iterator>
+
+static_assert(sizeof(void*) != 4 || NotifyIconDataSize == 952);
+static_assert(sizeof(void*) != 8 || NotifyIconDataSize == 968);
+
+TTrayIcon::TNotificationControl::TNotificationControl(TWindow& ownerWindow, const std::wstring& iconFile,
+                                                      int iconIndex, const std::wstring& tooltip)
+    : TControl(ownerWindow), iconData{}, taskbarCreatedMessage(RegisterWindowMessageW(L"TaskbarCreated")) {
+    iconData.cbSize = NotifyIconDataSize;
+    iconData.hWnd = owner->GetHandle();
+    iconData.uID = 0;
+    iconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    iconData.uCallbackMessage = WM_USER;
+    // ExtractIconW returns 1 for a file that holds no icons at all; that is no handle.
+    const HICON icon = ExtractIconW(nullptr, iconFile.c_str(), static_cast<UINT>(iconIndex));
+    iconData.hIcon = reinterpret_cast<std::uintptr_t>(icon) > 1 ? icon : nullptr;
+    const std::size_t tipLength = tooltip.copy(iconData.szTip, std::size(iconData.szTip) - 1);
+    iconData.szTip[tipLength] = L'\0';
+    Shell_NotifyIconW(NIM_ADD, &iconData);
+}
+
+TTrayIcon::TNotificationControl::~TNotificationControl() {
+    Shell_NotifyIconW(NIM_DELETE, &iconData);
+    if (iconData.hIcon != nullptr) {
+        DestroyIcon(iconData.hIcon);
+    }
+}
+
+bool TTrayIcon::TNotificationControl::ProcessMessage(TWindow::TMessage& message) {
+    if (taskbarCreatedMessage != 0 && message.message == taskbarCreatedMessage) {
+        Shell_NotifyIconW(NIM_ADD, &iconData);
+        return true;
+    }
+    if (message.message != WM_USER) {
+        return false;
+    }
+    switch (LOWORD(message.lParam)) {
+    case WM_CONTEXTMENU:
+    case WM_RBUTTONUP:
+        if (onContextMenu) {
+            onContextMenu();
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (onDoubleClick) {
+            onDoubleClick();
+        }
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void TTrayIcon::TNotificationControl::SetOnContextMenu(const TCallback& callback) {
+    onContextMenu = callback;
+}
+
+void TTrayIcon::TNotificationControl::SetOnDoubleClick(const TCallback& callback) {
+    onDoubleClick = callback;
+}
+
+const NOTIFYICONDATAW& TTrayIcon::TNotificationControl::GetIconData() const {
+    return iconData;
+}
+
+TTrayIcon::TTrayIcon(const std::wstring& iconFile, int iconIndex, const std::wstring& tooltip)
+    : window(std::make_unique<TWindow>(L"dummy", false, nullptr)),
+      notification(std::make_unique<TNotificationControl>(*window, iconFile, iconIndex, tooltip)) {}
+
+void TTrayIcon::SetOnContextMenu(const TCallback& callback) {
+    notification->SetOnContextMenu(callback);
+}
+
+void TTrayIcon::SetOnDoubleClick(const TCallback& callback) {
+    notification->SetOnDoubleClick(callback);
+}
