@@ -1,0 +1,233 @@
+// Inspects a running Tavelin through Win32 alone, as any other program on the same desktop could,
+// and prints what it finds as one JSON object. The end-to-end harness runs it beside Tavelin.exe.
+//
+//   tavelin_probe window <caption>   the top-level window, its children, focus and work area
+//   tavelin_probe close <caption>    what the close box does: WM_SYSCOMMAND SC_CLOSE
+//   tavelin_probe menu               whether a popup menu is open, and where
+//   tavelin_probe windows            every visible top-level window
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string result(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length, nullptr,
+                        nullptr);
+    return result;
+}
+
+std::string Quoted(const std::wstring& text)
+{
+    std::string result = "\"";
+    for (const char c : Utf8(text)) {
+        if (c == '"' || c == '\\') {
+            result += '\\';
+            result += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            result += escaped;
+        } else {
+            result += c;
+        }
+    }
+    return result + "\"";
+}
+
+std::string Bool(bool value)
+{
+    return value ? "true" : "false";
+}
+
+std::string Rect(const RECT& rect)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "[%ld,%ld,%ld,%ld]", rect.left, rect.top, rect.right, rect.bottom);
+    return text;
+}
+
+std::wstring WindowText(HWND window)
+{
+    wchar_t buffer[512] = {};
+    GetWindowTextW(window, buffer, 512);
+    return buffer;
+}
+
+std::wstring ClassName(HWND window)
+{
+    wchar_t buffer[256] = {};
+    GetClassNameW(window, buffer, 256);
+    return buffer;
+}
+
+RECT ClientOnScreen(HWND window)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
+    MapWindowPoints(window, nullptr, corners, 2);
+    return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+// A date-time picker only answers DTM_GETSYSTEMTIME with a pointer into its own process, so the
+// record is placed there and read back.
+std::string PickerTime(HWND picker)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(picker, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr)
+        return "null";
+    std::string result = "null";
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(SYSTEMTIME), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote != nullptr) {
+        SYSTEMTIME time = {};
+        SIZE_T read = 0;
+        SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(remote));
+        if (ReadProcessMemory(process, remote, &time, sizeof time, &read) && read == sizeof time) {
+            char text[16];
+            std::snprintf(text, sizeof text, "\"%02u:%02u:%02u\"", time.wHour, time.wMinute, time.wSecond);
+            result = text;
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return result;
+}
+
+// Direct children only: the picker's own up-down control is no part of the window's layout.
+std::vector<HWND> Children(HWND parent)
+{
+    std::vector<HWND> children;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    std::erase_if(children, [parent](HWND child) { return GetParent(child) != parent; });
+    return children;
+}
+
+RECT WorkArea(HWND window)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
+    return info.rcWork;
+}
+
+std::string WindowJson(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    DWORD processId = 0;
+    const DWORD threadId = GetWindowThreadProcessId(window, &processId);
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(threadId, &thread);
+
+    std::string json = "{\"found\":true,\"caption\":" + Quoted(WindowText(window)) +
+                       ",\"class\":" + Quoted(ClassName(window)) + ",\"pid\":" + std::to_string(processId) +
+                       ",\"visible\":" + Bool(IsWindowVisible(window) != FALSE) +
+                       ",\"foreground\":" + Bool(GetForegroundWindow() == window) +
+                       ",\"active\":" + Bool(thread.hwndActive == window) + ",\"rect\":" + Rect(rect) +
+                       ",\"client\":" + Rect(ClientOnScreen(window)) + ",\"workArea\":" + Rect(WorkArea(window)) +
+                       ",\"children\":[";
+    const std::vector<HWND> children = Children(window);
+    for (size_t i = 0; i < children.size(); ++i) {
+        const HWND child = children[i];
+        const std::wstring className = ClassName(child);
+        RECT childRect = {};
+        GetWindowRect(child, &childRect);
+        json += (i == 0 ? "{" : ",{");
+        json += "\"class\":" + Quoted(className) + ",\"text\":" + Quoted(WindowText(child)) +
+                ",\"enabled\":" + Bool(IsWindowEnabled(child) != FALSE) +
+                ",\"visible\":" + Bool(IsWindowVisible(child) != FALSE) +
+                ",\"focused\":" + Bool(thread.hwndFocus == child) + ",\"rect\":" + Rect(childRect);
+        if (lstrcmpiW(className.c_str(), DATETIMEPICK_CLASSW) == 0)
+            json += ",\"time\":" + PickerTime(child);
+        json += "}";
+    }
+    return json + "]}";
+}
+
+// Only the menu window is visible from outside: Wine keeps menu objects private to their process,
+// so the items are read from the screen by the harness.
+std::string MenuJson()
+{
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (menuWindow == nullptr || !IsWindowVisible(menuWindow))
+        return "{\"open\":false}";
+    RECT rect = {};
+    GetWindowRect(menuWindow, &rect);
+    return "{\"open\":true,\"rect\":" + Rect(rect) + "}";
+}
+
+std::string WindowsJson()
+{
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            if (IsWindowVisible(window))
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::string json = "{\"windows\":[";
+    for (size_t i = 0; i < windows.size(); ++i) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(windows[i], &processId);
+        RECT rect = {};
+        GetWindowRect(windows[i], &rect);
+        json += (i == 0 ? "{" : ",{");
+        json += "\"caption\":" + Quoted(WindowText(windows[i])) + ",\"class\":" + Quoted(ClassName(windows[i])) +
+                ",\"pid\":" + std::to_string(processId) + ",\"rect\":" + Rect(rect) + "}";
+    }
+    return json + "]}";
+}
+
+} // namespace
+
+int main()
+{
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    std::string output;
+    if (command == L"menu" && argc == 2) {
+        output = MenuJson();
+    } else if (command == L"windows" && argc == 2) {
+        output = WindowsJson();
+    } else if ((command == L"window" || command == L"close") && argc == 3) {
+        const HWND window = FindWindowW(nullptr, argv[2]);
+        if (window == nullptr) {
+            output = "{\"found\":false}";
+        } else if (command == L"close") {
+            output = "{\"found\":true,\"posted\":" +
+                     Bool(PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE) + "}";
+        } else {
+            output = WindowJson(window);
+        }
+    } else {
+        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows\n", stderr);
+        LocalFree(argv);
+        return 2;
+    }
+    std::puts(output.c_str());
+    LocalFree(argv);
+    return 0;
+}
