@@ -1,0 +1,255 @@
+#include "ui/CentreOnWorkArea.h"
+#include "ui/TPauseWindow.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace {
+
+struct TCentringCase {
+    std::int32_t clientWidth;
+    std::int32_t controlWidth;
+    std::int32_t expectedLeft;
+};
+
+class CentredLeftTest : public testing::TestWithParam<TCentringCase> {};
+
+TEST_P(CentredLeftTest, CentresButKeepsFivePixelsFromTheEdge) {
+    const TCentringCase& c = GetParam();
+    EXPECT_EQ(CentredLeft(c.clientWidth, c.controlWidth), c.expectedLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, CentredLeftTest,
+                         testing::Values(TCentringCase{101, 50, 25},   // halves truncate separately
+                                         TCentringCase{300, 100, 100}, //
+                                         TCentringCase{100, 89, 6},    //
+                                         TCentringCase{100, 90, 5},    // exactly 5 stays 5
+                                         TCentringCase{100, 95, 5},    // would be 3
+                                         TCentringCase{50, 200, 5},    // wider than the window
+                                         TCentringCase{0, 0, 5}));
+
+POINT WindowCentre(const TWindow& window) {
+    RECT rect{};
+    GetWindowRect(window.GetHandle(), &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+POINT PrimaryWorkAreaCentre() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return POINT{(work.left + work.right) / 2, (work.top + work.bottom) / 2};
+}
+
+void ExpectCentredOnPrimaryWorkArea(const TWindow& window) {
+    const POINT centre = WindowCentre(window);
+    const POINT expected = PrimaryWorkAreaCentre();
+    EXPECT_LE(std::abs(centre.x - expected.x), 1);
+    EXPECT_LE(std::abs(centre.y - expected.y), 1);
+}
+
+class CentreOnWorkAreaTest : public testing::TestWithParam<TPoint> {};
+
+TEST_P(CentreOnWorkAreaTest, MovesTheWindowToTheWorkAreaCentreKeepingItsSize) {
+    TWindow window(L"centred", false, nullptr);
+    window.Move(GetParam(), TSize(317, 211));
+    const TSize before = window.GetSize();
+
+    CentreOnWorkArea(window);
+
+    EXPECT_EQ(window.GetSize(), before);
+    ExpectCentredOnPrimaryWorkArea(window);
+}
+
+// The last start lies on no monitor, so the primary one takes the window.
+INSTANTIATE_TEST_SUITE_P(Starts, CentreOnWorkAreaTest,
+                         testing::Values(TPoint(0, 0), TPoint(900, 550), TPoint(-4000, -4000)));
+
+class PauseWindowTest : public testing::Test {
+protected:
+    PauseWindowTest() {
+        window.OnDismissed = [this] {
+            ++dismissals;
+            hiddenWhenDismissed = !IsWindowVisible(window.GetHandle()) && !window.IsShown;
+            if (onDismissed) {
+                onDismissed();
+            }
+        };
+    }
+
+    HWND Button() const { return FindChild(window, L"Button", L"Back to work"); }
+
+    TWindowList dialogWindows;
+    TPauseWindow window{dialogWindows};
+    int dismissals = 0;
+    bool hiddenWhenDismissed = false;
+    std::function<void()> onDismissed;
+};
+
+TEST_F(PauseWindowTest, StartsHiddenInTheDialogListWithItsButton) {
+    EXPECT_EQ(WindowText(window.GetHandle()), L"Pause");
+    ASSERT_EQ(dialogWindows.size(), 1u);
+    EXPECT_EQ(dialogWindows[0], &window);
+    EXPECT_FALSE(IsWindowVisible(window.GetHandle()));
+    EXPECT_FALSE(window.IsShown);
+    EXPECT_EQ(window.GetTimeLeftText(), nullptr);
+    EXPECT_NE(Button(), nullptr);
+}
+
+struct TTimeLeftCase {
+    std::string remaining;
+    std::wstring line;
+    bool buttonEnabled;
+};
+
+class PauseWindowTimeLeftTest : public PauseWindowTest, public testing::WithParamInterface<TTimeLeftCase> {};
+
+TEST_P(PauseWindowTimeLeftTest, ShowsTheLineAndEnablesTheButtonOnlyWhenOver) {
+    const TTimeLeftCase& c = GetParam();
+    window.ShowTimeLeft(c.remaining);
+
+    ASSERT_NE(window.GetTimeLeftText(), nullptr);
+    EXPECT_EQ(window.GetTimeLeftText()->GetText(), c.line);
+    EXPECT_EQ(IsWindowEnabled(Button()) != FALSE, c.buttonEnabled);
+    EXPECT_TRUE(IsWindowVisible(window.GetHandle()));
+    EXPECT_TRUE(window.IsShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, PauseWindowTimeLeftTest,
+                         testing::Values(TTimeLeftCase{"00:04:59", L"Time left: 00:04:59", false},
+                                         TTimeLeftCase{"00:00:00", L"Time left: 00:00:00", false},
+                                         TTimeLeftCase{"", L"Time left: enough", true},
+                                         TTimeLeftCase{"soon", L"Time left: soon", false}));
+
+TEST_F(PauseWindowTest, EveryCallReplacesTheLineAndFollowsTheLatestText) {
+    const TControlText* previous = nullptr;
+    for (int second = 30; second >= 0; --second) {
+        const std::string remaining = second == 0 ? "" : "00:00:" + std::string(second < 10 ? "0" : "") +
+                                                             std::to_string(second);
+        window.ShowTimeLeft(remaining);
+        ASSERT_NE(window.GetTimeLeftText(), nullptr);
+        EXPECT_NE(window.GetTimeLeftText(), previous);
+        previous = window.GetTimeLeftText();
+    }
+    EXPECT_EQ(window.GetTimeLeftText()->GetText(), L"Time left: enough");
+    EXPECT_TRUE(IsWindowEnabled(Button()));
+
+    window.ShowTimeLeft("00:02:00");
+    EXPECT_EQ(window.GetTimeLeftText()->GetText(), L"Time left: 00:02:00");
+    EXPECT_FALSE(IsWindowEnabled(Button()));
+}
+
+TEST_F(PauseWindowTest, OnlyTheFirstCallBringsTheWindowToTheFront) {
+    window.ShowTimeLeft("00:05:00");
+    EXPECT_EQ(GetForegroundWindow(), window.GetHandle());
+
+    TWindow other(L"other", false, nullptr);
+    other.Show(true);
+    ASSERT_EQ(GetForegroundWindow(), other.GetHandle());
+
+    window.ShowTimeLeft("00:04:59");
+    EXPECT_EQ(GetForegroundWindow(), other.GetHandle());
+    EXPECT_TRUE(window.IsShown);
+}
+
+TEST_F(PauseWindowTest, SizesItselfToOneCentredColumn) {
+    window.ShowTimeLeft("00:04:59");
+    const TControlText& line = *window.GetTimeLeftText();
+    TWindow scratch(L"scratch", false, nullptr);
+    const TSize titleSize = TControlText(scratch, L"Make a pause :)", window.GetBackgroundColor()).GetNaturalSize();
+    const RECT button = ChildRect(Button());
+    const SIZE client = ClientSize(window.GetHandle());
+    const TSize required = window.GetRequiredSize();
+
+    EXPECT_EQ(client.cx, required.width);
+    EXPECT_EQ(client.cy, required.height);
+    EXPECT_EQ(line.GetPosition().y, titleSize.height + 10);
+    EXPECT_EQ(button.top, line.GetPosition().y + line.GetSize().height + 5);
+    EXPECT_EQ(client.cy, button.bottom + 5);
+    const LONG widest = std::max({LONG{titleSize.width}, LONG{line.GetSize().width}, button.right - button.left});
+    EXPECT_EQ(client.cx, widest + 10);
+    EXPECT_LE(std::abs(button.left - (client.cx - button.right)), 1);
+    EXPECT_LE(std::abs(line.GetPosition().x - (client.cx - line.GetPosition().x - line.GetSize().width)), 1);
+}
+
+TEST_F(PauseWindowTest, RecentresItsControlsWhenWidenedAndItselfOnTheNextUpdate) {
+    window.ShowTimeLeft("00:04:59");
+    window.Move(TPoint(10, 10), TSize(window.GetSize().width + 300, window.GetSize().height));
+
+    const SIZE client = ClientSize(window.GetHandle());
+    const RECT button = ChildRect(Button());
+    EXPECT_GT(button.left, 150);
+    EXPECT_LE(std::abs(button.left - (client.cx - button.right)), 1);
+
+    window.ShowTimeLeft("00:04:58");
+    EXPECT_EQ(ClientSize(window.GetHandle()).cx, window.GetRequiredSize().width);
+    ExpectCentredOnPrimaryWorkArea(window);
+}
+
+enum class TDismissal { CloseBox, Escape, ButtonClick, Enter };
+
+class PauseWindowDismissalTest : public PauseWindowTest, public testing::WithParamInterface<TDismissal> {
+protected:
+    void Dismiss() {
+        switch (GetParam()) {
+        case TDismissal::CloseBox:
+            SendMessageW(window.GetHandle(), WM_CLOSE, 0, 0);
+            break;
+        case TDismissal::Escape:
+            SendMessageW(window.GetHandle(), WM_COMMAND, IDCANCEL, 0);
+            break;
+        case TDismissal::ButtonClick:
+            SendMessageW(Button(), BM_CLICK, 0, 0);
+            break;
+        case TDismissal::Enter:
+            SendMessageW(window.GetHandle(), WM_COMMAND, IDOK, 0);
+            break;
+        }
+    }
+};
+
+TEST_P(PauseWindowDismissalTest, HidesThenCallsOnDismissedOnce) {
+    window.ShowTimeLeft("");
+    Dismiss();
+
+    EXPECT_EQ(dismissals, 1);
+    EXPECT_TRUE(hiddenWhenDismissed);
+    EXPECT_FALSE(IsWindowVisible(window.GetHandle()));
+    EXPECT_FALSE(window.IsShown);
+
+    window.ShowTimeLeft("00:05:00");
+    EXPECT_TRUE(IsWindowVisible(window.GetHandle()));
+    EXPECT_TRUE(window.IsShown);
+}
+
+TEST_P(PauseWindowDismissalTest, CanBeShownAgainFromInsideTheDismissal) {
+    window.ShowTimeLeft("");
+    onDismissed = [this] { window.ShowTimeLeft("00:01:00"); };
+    Dismiss();
+
+    EXPECT_EQ(dismissals, 1);
+    EXPECT_TRUE(IsWindowVisible(window.GetHandle()));
+    EXPECT_TRUE(window.IsShown);
+    EXPECT_EQ(window.GetTimeLeftText()->GetText(), L"Time left: 00:01:00");
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, PauseWindowDismissalTest,
+                         testing::Values(TDismissal::CloseBox, TDismissal::Escape, TDismissal::ButtonClick,
+                                         TDismissal::Enter));
+
+TEST(PauseWindowWithoutCallbackTest, DismissalOnlyHides) {
+    TWindowList dialogWindows;
+    TPauseWindow window(dialogWindows);
+    window.ShowTimeLeft("");
+    SendMessageW(window.GetHandle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window.GetHandle()));
+    EXPECT_FALSE(IsWindowVisible(window.GetHandle()));
+    EXPECT_FALSE(window.IsShown);
+}
+
+}  // namespace

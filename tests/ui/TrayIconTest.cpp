@@ -1,0 +1,150 @@
+#include "ui/TTrayIcon.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+const wchar_t* const IconFile = L"C:\\windows\\system32\\shell32.dll";
+
+// Asks the shell whether it holds the icon of the window: changing a missing icon fails.
+bool ShellHoldsIcon(HWND window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = NotifyIconDataSize;
+    data.hWnd = window;
+    data.uID = 0;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+class NotificationControlTest : public testing::Test {
+protected:
+    NotificationControlTest() {
+        control->SetOnContextMenu([this] { ++contextMenus; });
+        control->SetOnDoubleClick([this] { ++doubleClicks; });
+    }
+
+    LRESULT Notify(WORD mouseMessage, WORD highWord = 0) {
+        return SendMessageW(owner.GetHandle(), WM_USER, 0, MAKELPARAM(mouseMessage, highWord));
+    }
+
+    TWindow owner{L"dummy", false, nullptr};
+    std::unique_ptr<TTrayIcon::TNotificationControl> control =
+        std::make_unique<TTrayIcon::TNotificationControl>(owner, IconFile, 0, L"Tavelin");
+    int contextMenus = 0;
+    int doubleClicks = 0;
+};
+
+TEST_F(NotificationControlTest, AddsTheIconWithItsDataAndRemovesItOnDestruction) {
+    const NOTIFYICONDATAW& data = control->GetIconData();
+    EXPECT_EQ(data.hWnd, owner.GetHandle());
+    EXPECT_EQ(data.uCallbackMessage, static_cast<UINT>(WM_USER));
+    EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_NE(data.hIcon, nullptr);
+    EXPECT_TRUE(ShellHoldsIcon(owner.GetHandle()));
+
+    control.reset();
+    EXPECT_FALSE(ShellHoldsIcon(owner.GetHandle()));
+}
+
+TEST_F(NotificationControlTest, AddsTheIconAgainWhenTheNotificationAreaIsRecreated) {
+    NOTIFYICONDATAW lost = control->GetIconData();
+    Shell_NotifyIconW(NIM_DELETE, &lost);
+    ASSERT_FALSE(ShellHoldsIcon(owner.GetHandle()));
+
+    SendMessageW(owner.GetHandle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(ShellHoldsIcon(owner.GetHandle()));
+}
+
+struct TNotificationCase {
+    WORD mouseMessage;
+    WORD highWord;
+    int contextMenus;
+    int doubleClicks;
+};
+
+class NotificationDispatchTest : public NotificationControlTest,
+                                 public testing::WithParamInterface<TNotificationCase> {};
+
+TEST_P(NotificationDispatchTest, ConsumesEveryNotificationAndActsOnlyOnRightClickAndDoubleClick) {
+    const TNotificationCase& c = GetParam();
+    EXPECT_EQ(Notify(c.mouseMessage, c.highWord), 0);
+    EXPECT_EQ(contextMenus, c.contextMenus);
+    EXPECT_EQ(doubleClicks, c.doubleClicks);
+
+    TWindow::TMessage message{owner.GetHandle(), WM_USER, 0, MAKELPARAM(c.mouseMessage, c.highWord), 0};
+    EXPECT_TRUE(control->ProcessMessage(message));
+}
+
+INSTANTIATE_TEST_SUITE_P(MouseMessages, NotificationDispatchTest,
+                         testing::Values(TNotificationCase{WM_RBUTTONUP, 0, 1, 0},
+                                         TNotificationCase{WM_CONTEXTMENU, 0, 1, 0},
+                                         TNotificationCase{WM_RBUTTONUP, 7, 1, 0},  // only the low word counts
+                                         TNotificationCase{WM_LBUTTONDBLCLK, 0, 0, 1},
+                                         TNotificationCase{WM_LBUTTONDOWN, 0, 0, 0},
+                                         TNotificationCase{WM_LBUTTONUP, 0, 0, 0},
+                                         TNotificationCase{WM_RBUTTONDOWN, 0, 0, 0},
+                                         TNotificationCase{WM_MOUSEMOVE, 0, 0, 0}));
+
+TEST_F(NotificationControlTest, LeavesOtherMessagesToTheWindow) {
+    for (const UINT other : {UINT{WM_USER + 1}, UINT{WM_TIMER}, UINT{WM_COMMAND}, UINT{WM_NULL}}) {
+        TWindow::TMessage message{owner.GetHandle(), other, 0, WM_RBUTTONUP, 0};
+        EXPECT_FALSE(control->ProcessMessage(message)) << other;
+    }
+    EXPECT_EQ(contextMenus, 0);
+}
+
+TEST_F(NotificationControlTest, EmptyCallbacksMakeNotificationsDoNothing) {
+    control->SetOnContextMenu(nullptr);
+    control->SetOnDoubleClick(nullptr);
+    EXPECT_EQ(Notify(WM_RBUTTONUP), 0);
+    EXPECT_EQ(Notify(WM_LBUTTONDBLCLK), 0);
+    EXPECT_EQ(contextMenus + doubleClicks, 0);
+}
+
+struct TTooltipCase {
+    std::size_t length;
+    std::size_t shownLength;
+};
+
+class TooltipTest : public testing::TestWithParam<TTooltipCase> {};
+
+TEST_P(TooltipTest, KeepsAtMost127Characters) {
+    std::wstring tooltip;
+    for (std::size_t i = 0; i < GetParam().length; ++i) {
+        tooltip += static_cast<wchar_t>(L'a' + i % 26);
+    }
+    TWindow owner(L"dummy", false, nullptr);
+    TTrayIcon::TNotificationControl control(owner, IconFile, 0, tooltip);
+    EXPECT_EQ(std::wstring(control.GetIconData().szTip), tooltip.substr(0, GetParam().shownLength));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, TooltipTest,
+                         testing::Values(TTooltipCase{0, 0}, TTooltipCase{7, 7}, TTooltipCase{127, 127},
+                                         TTooltipCase{128, 127}, TTooltipCase{400, 127}));
+
+TEST(TrayIconTest, AddsTheIconOnAHiddenWindowAndForwardsItsCallbacks) {
+    auto trayIcon = std::make_unique<TTrayIcon>(IconFile, 0, L"Tavelin");
+    const HWND hidden = FindWindowW(L"TWindow", L"dummy");
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_FALSE(IsWindowVisible(hidden));
+    EXPECT_TRUE(ShellHoldsIcon(hidden));
+
+    int contextMenus = 0;
+    int doubleClicks = 0;
+    trayIcon->SetOnContextMenu([&] { ++contextMenus; });
+    trayIcon->SetOnDoubleClick([&] { ++doubleClicks; });
+    SendMessageW(hidden, WM_USER, 0, WM_CONTEXTMENU);
+    SendMessageW(hidden, WM_USER, 0, WM_LBUTTONDBLCLK);
+    SendMessageW(hidden, WM_USER, 0, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(contextMenus, 1);
+    EXPECT_EQ(doubleClicks, 2);
+
+    trayIcon.reset();
+    EXPECT_FALSE(IsWindow(hidden));
+}
+
+}  // namespace
