@@ -27,7 +27,7 @@ run_ctest() {
     if line=$(grep -E '[0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1); then
         failed=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
         passed=$(( $(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line") - failed ))
-    else
+    elif ! grep -q 'No tests were found' "$log"; then
         failed=1
     fi
     rm -f "$log"
