@@ -1,0 +1,23 @@
+#include "core/AppState.h"
+
+#include "core/Settings.h"
+
+void InitializeAppState(AppState& state, const TClock& now) {
+    state.dataFolder = DataFolderPath();
+    state.helpFilePath = HelpFilePath();
+    state.interval = "01:00:00";
+    state.pauseLength = "00:05:00";
+    LoadSettings(state.dataFolder, state.interval, state.pauseLength);
+    state.nextPauseStart = ShiftTimestamp(now(), state.interval, true);
+    state.pauseEnd = ShiftTimestamp(state.nextPauseStart, state.pauseLength, true);
+}
+
+std::wstring HelpFilePath() {
+    return HelpFilePathBeside(ProgramFilePath());
+}
+
+std::wstring HelpFilePathBeside(const std::wstring& programFile) {
+    const std::size_t separator = programFile.find_last_of(L"\\/");
+    const std::wstring folder = separator == std::wstring::npos ? programFile : programFile.substr(0, separator);
+    return folder + L"/Help.chm";
+}

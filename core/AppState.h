@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/TClock.h"
+#include "core/TimeText.h"
+
+#include <string>
+
+// The application state: where the settings and the help live, the two settings, and when the
+// next pause begins and the current or last one ends.
+struct AppState {
+    std::wstring dataFolder;
+    std::wstring helpFilePath;
+    std::string interval;
+    std::string pauseLength;
+    std::string nextPauseStart;
+    std::string pauseEnd;
+};
+
+// Fills the state from the defaults, the settings file and the clock; writes nothing to disk.
+void InitializeAppState(AppState& state, const TClock& now = CurrentTimestamp);
+
+// Full path of the program's own file, cut at 260 characters; empty if the system cannot say.
+std::wstring ProgramFilePath();
+
+// The program's folder followed by "/Help.chm".
+std::wstring HelpFilePath();
+
+// The folder part of programFile (up to its last "\" or "/", or all of it when it has neither)
+// followed by "/Help.chm".
+std::wstring HelpFilePathBeside(const std::wstring& programFile);

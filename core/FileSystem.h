@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// The few file operations the settings need, by wide path with "\" as separator.
+
+std::filesystem::path FileSystemPath(const std::wstring& path);
+
+// Creates one folder; its parent must exist. Failure (usually: it exists) is ignored.
+void CreateFolder(const std::wstring& folder);
+
+// Writes the content to a new or truncated file and makes sure it reached the disk.
+bool WriteWholeFile(const std::wstring& file, const std::string& content);
+
+// Replaces target with source in one step, so readers see the old or the new file, never a mix.
+bool ReplaceFileWith(const std::wstring& target, const std::wstring& source);
+
+void RemoveFile(const std::wstring& file);

@@ -1,0 +1,7 @@
+#include "core/LocalTime.h"
+
+std::tm LocalTime(std::time_t time) {
+    std::tm local{};
+    localtime_r(&time, &local);
+    return local;
+}

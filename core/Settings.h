@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// The per-user application-data folder, or the empty text when the system cannot name it.
+std::wstring AppDataFolderPath();
+
+// AppDataFolderPath() followed by "\Tavelin"; nothing is created here.
+std::wstring DataFolderPath();
+
+// Takes the interval and the pause length from "config" in the data folder. A value is taken only
+// when its line reads as a duration a time picker can hold (hours 0-23, minutes and seconds 0-59),
+// and then exactly as it stands; otherwise the value passed in (the default) stays.
+void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::string& pauseLength);
+
+// Writes both values, each ended by CR LF, to "config" in the data folder, creating the folder if
+// needed. The content goes to a temporary file that then replaces "config", so a failed save
+// leaves the previous file whole and removes the temporary file. Reports nothing.
+void SaveSettings(const std::wstring& dataFolder, const std::string& interval, const std::string& pauseLength);

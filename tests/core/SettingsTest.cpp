@@ -1,0 +1,134 @@
+#include "core/Settings.h"
+#include "core/SettingsContent.h"
+
+#include "TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct TLoadCase {
+    const char* name;
+    std::string bytes;
+    std::string interval;
+    std::string pauseLength;
+};
+
+class LoadedFiles : public testing::TestWithParam<TLoadCase> {};
+
+TEST_P(LoadedFiles, GiveUsableValues) {
+    TTestFolder folder;
+    WriteBytes(folder.Wide(L"config"), GetParam().bytes);
+    std::string interval = "01:00:00";
+    std::string pauseLength = "00:05:00";
+    LoadSettings(folder.Wide(), interval, pauseLength);
+    EXPECT_EQ(interval, GetParam().interval);
+    EXPECT_EQ(pauseLength, GetParam().pauseLength);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, LoadedFiles,
+    testing::Values(
+        TLoadCase{"CrLf", "00:45:00\r\n00:02:30\r\n", "00:45:00", "00:02:30"},
+        TLoadCase{"Lf", "00:45:00\n00:02:30\n", "00:45:00", "00:02:30"},
+        TLoadCase{"NoFinalLineEnd", "00:45:00\r\n00:02:30", "00:45:00", "00:02:30"},
+        TLoadCase{"MoreLines", "00:45:00\r\n00:02:30\r\n11:11:11\r\n", "00:45:00", "00:02:30"},
+        TLoadCase{"TrailingBlankKept", "00:45:00 \r\n00:02:30\r\n", "00:45:00 ", "00:02:30"},
+        TLoadCase{"SingleDigitsKept", "1:2:3\r\n0:0:0\r\n", "1:2:3", "0:0:0"},
+        TLoadCase{"LoneCrBelongsToValue", "00:45:00\r00:02:30\r\n", "00:45:00\r00:02:30", "00:05:00"},
+        TLoadCase{"OneLineWithEnd", "00:45:00\r\n", "00:45:00", "00:05:00"},
+        TLoadCase{"OneLineWithoutEnd", "00:45:00", "00:45:00", "00:05:00"},
+        TLoadCase{"Empty", "", "01:00:00", "00:05:00"},
+        TLoadCase{"BlankLines", "\r\n\r\n", "01:00:00", "00:05:00"},
+        TLoadCase{"Truncated", "00:4", "01:00:00", "00:05:00"},
+        TLoadCase{"AboveADay", "25:00:00\r\n00:02:30\r\n", "01:00:00", "00:02:30"},
+        TLoadCase{"MinutesOutOfRange", "00:45:00\r\n00:90:00\r\n", "00:45:00", "00:05:00"},
+        TLoadCase{"Negative", "-1:00:00\r\n00:00:-5\r\n", "01:00:00", "00:05:00"},
+        TLoadCase{"Garbage", std::string("\x00\xff\x1a garbage\n\xef\xbb\xbf", 15), "01:00:00", "00:05:00"},
+        TLoadCase{"ByteOrderMark", "\xef\xbb\xbf" "00:45:00\r\n00:02:30\r\n", "01:00:00", "00:02:30"}),
+    [](const testing::TestParamInfo<TLoadCase>& entry) { return entry.param.name; });
+
+TEST(LoadSettings, WithoutAFileKeepsTheDefaultsAndCreatesNothing) {
+    TTestFolder folder;
+    std::string interval = "01:00:00";
+    std::string pauseLength = "00:05:00";
+    LoadSettings(folder.Wide(L"Tavelin"), interval, pauseLength);
+    EXPECT_EQ(interval, "01:00:00");
+    EXPECT_EQ(pauseLength, "00:05:00");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "Tavelin"));
+}
+
+TEST(ReadSettingsLines, FollowsTheLineReadingRuleBeforeAnyCheck) {
+    const struct {
+        std::string bytes;
+        std::string interval;
+        std::string pauseLength;
+    } cases[] = {{"a\r\nb\r\n", "a", "b"},   {"a\r\n", "a", ""},    {"a", "a", "keep"},
+                 {"", "", "keep"},      {"a\r", "a\r", "keep"}, {"\n\n", "", ""}};
+    for (const auto& entry : cases) {
+        std::istringstream input(entry.bytes);
+        std::string interval = "keep";
+        std::string pauseLength = "keep";
+        ReadSettingsLines(input, interval, pauseLength);
+        EXPECT_EQ(interval, entry.interval);
+        EXPECT_EQ(pauseLength, entry.pauseLength);
+    }
+}
+
+class SavedSettings : public testing::Test {
+protected:
+    // An application-data folder whose name needs more than ASCII: accents, Cyrillic, and a
+    // character outside the Basic Multilingual Plane.
+    TTestFolder appData{L"tavelin-\u00e9t\u00e9-\u041f\u0440\u0438\u0432\u0435\u0442-\U0001F600"};
+    std::wstring dataFolder = appData.Wide(L"Tavelin");
+
+    std::vector<std::filesystem::path> FilesInDataFolder() const {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(appData.Path() / "Tavelin")) {
+            files.push_back(entry.path().filename());
+        }
+        return files;
+    }
+};
+
+TEST_F(SavedSettings, CreateTheFolderAndWriteExactlyTheBytes) {
+    SaveSettings(dataFolder, "01:30:00", "00:10:00");
+    EXPECT_EQ(ReadBytes(dataFolder + L"\\config"), "01:30:00\r\n00:10:00\r\n");
+    EXPECT_EQ(FilesInDataFolder(), std::vector<std::filesystem::path>{"config"});
+}
+
+TEST_F(SavedSettings, ReplaceLongerContentAndReadBack) {
+    CreateFolder(dataFolder);
+    WriteBytes(dataFolder + L"\\config", "12:00:00\r\n12:00:00\r\nand a long tail of old content\r\n");
+    SaveSettings(dataFolder, "00:45:00", "00:02:30");
+    EXPECT_EQ(ReadBytes(dataFolder + L"\\config"), "00:45:00\r\n00:02:30\r\n");
+    std::string interval = "01:00:00";
+    std::string pauseLength = "00:05:00";
+    LoadSettings(dataFolder, interval, pauseLength);
+    EXPECT_EQ(interval, "00:45:00");
+    EXPECT_EQ(pauseLength, "00:02:30");
+    EXPECT_EQ(FilesInDataFolder(), std::vector<std::filesystem::path>{"config"});
+}
+
+TEST_F(SavedSettings, LeaveTheOldFileWholeAndNoTemporaryFileWhenReplacingFails) {
+    // A folder named "config" cannot be replaced by a file.
+    CreateFolder(dataFolder);
+    std::filesystem::create_directory(appData.Path() / "Tavelin" / "config");
+    SaveSettings(dataFolder, "00:45:00", "00:02:30");
+    EXPECT_TRUE(std::filesystem::is_directory(appData.Path() / "Tavelin" / "config"));
+    EXPECT_EQ(FilesInDataFolder(), std::vector<std::filesystem::path>{"config"});
+}
+
+TEST_F(SavedSettings, WriteNothingWhenTheFolderCannotBeCreated) {
+    const std::wstring unreachable = appData.Wide(L"missing\\parent\\Tavelin");
+    SaveSettings(unreachable, "00:45:00", "00:02:30");
+    EXPECT_FALSE(std::filesystem::exists(appData.Path() / "missing"));
+}
+
+TEST(DataFolderPath, IsTheApplicationDataFolderWithTavelin) {
+    EXPECT_EQ(DataFolderPath(), AppDataFolderPath() + L"\\Tavelin");
+}
+
+}  // namespace
