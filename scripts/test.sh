@@ -15,20 +15,19 @@ summary=()
 total_passed=0
 total_failed=0
 
-# Runs ctest for a preset and records its counts; a failure is counted, not fatal, so every level runs.
+# Runs ctest for a preset and records its counts of test cases; a failure is counted, not fatal, so every level runs.
 run_ctest() {
     local label=$1 preset=$2 log passed failed
     log=$(mktemp)
     echo "=== $label"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
-    ctest --test-dir "build/$preset" --output-on-failure --timeout 300 2>&1 | tee "$log" || true
-    passed=0 failed=0
-    if line=$(grep -E '[0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1); then
-        failed=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
-        passed=$(( $(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line") - failed ))
-    elif ! grep -q 'No tests were found' "$log"; then
-        failed=1
+    rm -rf "build/$preset/test-results"
+    ctest --test-dir "build/$preset" --output-on-failure --timeout 600 2>&1 | tee "$log" || true
+    if grep -q 'No tests were found' "$log"; then
+        passed=0 failed=0
+    else
+        read -r passed failed < <(python3 scripts/count-tests.py "$log" "build/$preset/test-results")
     fi
     rm -f "$log"
     summary+=("$label: $passed passed, $failed failed")
