@@ -1,0 +1,235 @@
+"""Drives the real Tavelin.exe under Wine the way a user does: mouse and keys through xdotool,
+screenshots with ImageMagick, text read back with tesseract, plus the Win32 probe for what a
+picture cannot tell (enabled state, focus, foreground, work area, picker values)."""
+
+import json
+import os
+import pathlib
+import pwd
+import re
+import subprocess
+import tempfile
+import time
+
+TRAY_NAME = "Wine System Tray"
+PAUSE_CAPTION = "Pause"
+CONFIG_CAPTION = "Configure rest pause"
+
+
+def required_env(name):
+    value = os.environ.get(name)
+    if not value:
+        raise RuntimeError(f"{name} is not set; run these tests through ctest in the Wine sandbox "
+                           "of scripts/test.sh (or scripts/wine-env.sh)")
+    return value
+
+
+def wait_for(condition, timeout, what, interval=0.1):
+    """Polls until condition() returns something true and returns it; fails after timeout seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"waited {timeout} s for {what}; last seen: {value!r}")
+        time.sleep(interval)
+
+
+def run(args, timeout=30, **kwargs):
+    return subprocess.run(args, capture_output=True, text=True, timeout=timeout, check=True, **kwargs).stdout
+
+
+def centre(rect):
+    left, top, right, bottom = rect
+    return (left + right) // 2, (top + bottom) // 2
+
+
+def inset(rect, margin):
+    left, top, right, bottom = rect
+    return left + margin, top + margin, right - margin, bottom - margin
+
+
+class Environment:
+    def __init__(self):
+        required_env("DISPLAY")
+        self.prefix = pathlib.Path(required_env("WINEPREFIX"))
+        self.exe = pathlib.Path(required_env("TAVELIN_EXE"))
+        self.probe_exe = pathlib.Path(required_env("TAVELIN_PROBE"))
+        self.screenshots = pathlib.Path(required_env("TAVELIN_SCREENSHOTS"))
+        self.screenshots.mkdir(parents=True, exist_ok=True)
+        user = pwd.getpwuid(os.getuid()).pw_name
+        self.data_folder = self.prefix / "drive_c" / "users" / user / "AppData" / "Roaming" / "Tavelin"
+        self.settings_file = self.data_folder / "config"
+
+    def write_settings(self, content):
+        self.data_folder.mkdir(parents=True, exist_ok=True)
+        self.settings_file.write_bytes(content)
+
+    def remove_settings(self):
+        if self.settings_file.exists():
+            self.settings_file.unlink()
+        if self.data_folder.exists():
+            self.data_folder.rmdir()
+
+    def kill_wine(self):
+        subprocess.run(["wineserver", "-k"], capture_output=True, timeout=60)
+        subprocess.run(["wineserver", "-w"], capture_output=True, timeout=60)
+
+
+class Probe:
+    """The Win32 view of the desktop, through tavelin_probe.exe in the same prefix."""
+
+    def __init__(self, exe):
+        self.exe = str(exe)
+
+    def query(self, *args):
+        return json.loads(run(["wine", self.exe, *args]).strip().splitlines()[-1])
+
+    def window(self, caption):
+        return self.query("window", caption)
+
+    def close(self, caption):
+        """What the close box does: WM_SYSCOMMAND with SC_CLOSE."""
+        return self.query("close", caption)
+
+    def menu(self):
+        return self.query("menu")
+
+    def visible_windows(self):
+        return self.query("windows")["windows"]
+
+    def child(self, caption, class_name, text=None):
+        window = self.window(caption)
+        for child in window.get("children", []):
+            if child["class"].lower() == class_name.lower() and (text is None or child["text"] == text):
+                return child
+        raise AssertionError(f"no {class_name} {text!r} in {caption!r}: {window}")
+
+    def pickers(self, caption):
+        """Picker values from top to bottom, and which one has the focus."""
+        children = [c for c in self.window(caption)["children"] if c["class"].lower() == "sysdatetimepick32"]
+        children.sort(key=lambda c: c["rect"][1])
+        return [c["time"] for c in children], [c["focused"] for c in children]
+
+
+class Screen:
+    """The X display: pictures, text read from them, and the user's mouse and keyboard."""
+
+    def __init__(self, folder):
+        self.folder = folder
+
+    def shot(self, name):
+        path = self.folder / f"{name}.png"
+        run(["import", "-window", "root", str(path)])
+        return path
+
+    @staticmethod
+    def crop_args(rect, scale):
+        left, top, right, bottom = rect
+        return ["-crop", f"{right - left}x{bottom - top}+{left}+{top}", "+repage", "-colorspace", "Gray",
+                "-resize", f"{scale * 100}%"]
+
+    def read_lines(self, shot, rect, scale=3):
+        """OCR of a screen rectangle: [(text, (left, top, right, bottom) on screen)] per line."""
+        with tempfile.TemporaryDirectory() as folder:
+            crop = pathlib.Path(folder) / "crop.png"
+            run(["convert", str(shot), *self.crop_args(rect, scale), str(crop)])
+            tsv = run(["tesseract", str(crop), "-", "--psm", "6", "tsv"], timeout=60)
+        lines = {}
+        for row in tsv.splitlines()[1:]:
+            fields = row.split("\t")
+            if len(fields) < 12 or fields[0] != "5" or not fields[11].strip():
+                continue
+            key = tuple(fields[2:5])
+            x, y, w, h = (int(v) // scale for v in fields[6:10])
+            box = (rect[0] + x, rect[1] + y, rect[0] + x + w, rect[1] + y + h)
+            words, old = lines.get(key, ([], box))
+            words.append(fields[11])
+            lines[key] = (words, (min(old[0], box[0]), min(old[1], box[1]), max(old[2], box[2]),
+                                  max(old[3], box[3])))
+        return [(" ".join(words), box) for words, box in lines.values()]
+
+    def read_text(self, shot, rect):
+        return "\n".join(text for text, _ in self.read_lines(shot, rect))
+
+    @staticmethod
+    def gray_pixels(shot, rect):
+        """Rows of 8-bit gray values of a screen rectangle."""
+        left, top, right, bottom = rect
+        data = subprocess.run(["convert", str(shot), "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
+                               "+repage", "-colorspace", "Gray", "-depth", "8", "pgm:-"],
+                              capture_output=True, timeout=30, check=True).stdout
+        header = re.match(rb"P5\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+        width, height = int(header.group(1)), int(header.group(2))
+        pixels = data[header.end():]
+        return [pixels[row * width:(row + 1) * width] for row in range(height)]
+
+    @classmethod
+    def stroke_width(cls, shot, rect):
+        """Mean length of the horizontal runs of inked pixels, smoothed edges included: about 1.5
+        for normal menu text, 2 for bold."""
+        runs = []
+        for row in cls.gray_pixels(shot, rect):
+            length = 0
+            for value in bytes(row) + b"\xff":
+                if value < 200:
+                    length += 1
+                elif length:
+                    runs.append(length)
+                    length = 0
+        return sum(runs) / len(runs) if runs else 0.0
+
+    @staticmethod
+    def move(x, y):
+        run(["xdotool", "mousemove", str(x), str(y)])
+
+    @staticmethod
+    def click(x, y, button=1, count=1):
+        # Wine's menus and controls react to the motion first, so the click follows after a pause.
+        run(["xdotool", "mousemove", str(x), str(y), "sleep", "0.3",
+             "click", "--repeat", str(count), "--delay", "120", str(button)])
+
+    @staticmethod
+    def keys(*names):
+        # Without a window manager keyboard input goes to the window under the pointer.
+        run(["xdotool", "key", "--delay", "60", *names])
+
+    @staticmethod
+    def tray():
+        """Geometry (x, y, width, height) of the visible tray window, or None."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{TRAY_NAME}$"],
+                               capture_output=True, text=True, timeout=30).stdout.split()
+        if not found:
+            return None
+        shell = run(["xdotool", "getwindowgeometry", "--shell", found[0]])
+        values = dict(line.split("=") for line in shell.split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+class Program:
+    """One run of Tavelin.exe, started as a user would start it, in an empty working folder."""
+
+    def __init__(self, environment):
+        self.environment = environment
+        self.workdir = tempfile.TemporaryDirectory(prefix="tavelin-e2e-")
+        self.started = time.monotonic()
+        self.process = subprocess.Popen(["wine", str(environment.exe)], cwd=self.workdir.name,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, timeout):
+        return self.process.wait(timeout=timeout)
+
+    def files_in_workdir(self):
+        return sorted(p.name for p in pathlib.Path(self.workdir.name).iterdir())
+
+    def stop(self):
+        """Last resort after a failure: end this process and the prefix's, so nothing stays behind."""
+        if self.running():
+            self.process.kill()
+            self.process.wait(timeout=30)
+            self.environment.kill_wine()
+        self.workdir.cleanup()
