@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-// Selects a newly created GDI object into a device context and owns it: on destruction the
-// previous object is selected again and the new one deleted.
+// Selects a newly created GDI object (pen, brush, bitmap or font) into a device context and owns it:
+// on destruction the previous object is selected again and the new one deleted.
 class TSelectedObject {
 public:
     TSelectedObject(HDC dcHandle, HGDIOBJ newObject);
@@ -13,5 +13,6 @@ public:
 
 private:
     HDC dc;
+    HGDIOBJ object;
     HGDIOBJ previous;
 };

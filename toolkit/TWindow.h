@@ -40,7 +40,12 @@ public:
         virtual void Paint(HDC& dc);
 
     protected:
+        // Null once the window has gone before the control.
         TWindow* owner;
+
+    private:
+        // Lets a window that goes first release the controls still attached to it.
+        friend class TWindow;
     };
 
     TWindow(const std::wstring& title, bool show, TWindowList* dialogList);
