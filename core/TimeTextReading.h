@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/DurationFields.h"
+#include "core/TDurationFields.h"
 #include "core/TCalendarFields.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "core/AppState.h"
 #include "core/Settings.h"
 
-#include "TestFolder.h"
+#include "TTestFolder.h"
 
 #include <gtest/gtest.h>
 

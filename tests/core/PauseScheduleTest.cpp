@@ -1,6 +1,6 @@
 #include "core/PauseSchedule.h"
 
-#include "TestFolder.h"
+#include "TTestFolder.h"
 
 #include <gtest/gtest.h>
 

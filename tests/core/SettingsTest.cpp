@@ -1,7 +1,7 @@
 #include "core/Settings.h"
 #include "core/SettingsContent.h"
 
-#include "TestFolder.h"
+#include "TTestFolder.h"
 
 #include <gtest/gtest.h>
 
