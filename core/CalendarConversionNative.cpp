@@ -1,9 +1,10 @@
 #include "core/CalendarConversion.h"
 
+#include "core/Calendar.h"
+
 namespace {
 
 constexpr std::int64_t SecondsPerDay = 86'400;
-constexpr std::int64_t TicksPerSecond = 10'000'000;
 // Days from 0000-03-01 (proleptic Gregorian) to 1601-01-01.
 constexpr std::int64_t DaysTo1601 = 584'694;
 

@@ -105,8 +105,15 @@ std::optional<std::int64_t> TotalSeconds(const TDurationFields& fields) {
     return wholeMinutes + fields.seconds;
 }
 
-bool IsTimeOfDayDuration(const std::string& duration) {
+std::optional<TDurationFields> ReadTimeOfDay(const std::string& duration) {
     const auto fields = ReadDurationFields(duration);
-    return fields && fields->hours >= 0 && fields->hours <= 23 && fields->minutes >= 0 && fields->minutes <= 59 &&
-           fields->seconds >= 0 && fields->seconds <= 59;
+    if (!fields || fields->hours < 0 || fields->hours > 23 || fields->minutes < 0 || fields->minutes > 59 ||
+        fields->seconds < 0 || fields->seconds > 59) {
+        return std::nullopt;
+    }
+    return fields;
+}
+
+bool IsTimeOfDayDuration(const std::string& duration) {
+    return ReadTimeOfDay(duration).has_value();
 }

@@ -21,6 +21,8 @@ std::optional<TDurationFields> ReadDurationFields(const std::string& duration);
 // 3600 x hours + 60 x minutes + seconds; empty when the sum does not fit 64 bits.
 std::optional<std::int64_t> TotalSeconds(const TDurationFields& fields);
 
-// True when the text reads as a duration whose fields a time-of-day picker can hold:
-// hours 0 to 23, minutes and seconds 0 to 59.
+// The fields of a duration that a time-of-day picker can hold (hours 0 to 23, minutes and seconds
+// 0 to 59); empty for any other text.
+std::optional<TDurationFields> ReadTimeOfDay(const std::string& duration);
+
 bool IsTimeOfDayDuration(const std::string& duration);

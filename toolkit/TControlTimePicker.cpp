@@ -1,28 +1,15 @@
 #include "toolkit/TControlTimePicker.h"
 
+#include "core/TimeText.h"
+#include "core/TimeTextReading.h"
 #include "toolkit/TWindowDC.h"
 #include "toolkit/TextLines.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <sstream>
-
 struct TControlTimePicker::TState {
     HWND child = nullptr;
 };
-
-namespace {
-
-void AppendTwoDigits(std::string& text, WORD value) {
-    if (value < 10) {
-        text += '0';
-    }
-    text += std::to_string(value);
-}
-
-}  // namespace
 
 TControlTimePicker::TControlTimePicker(TWindow& ownerWindow, const std::wstring& format)
     : TControl(ownerWindow), state(std::make_unique<TState>()) {
@@ -40,37 +27,25 @@ TControlTimePicker::~TControlTimePicker() {
 }
 
 void TControlTimePicker::SetValue(const std::string& duration) {
-    std::string fields = duration;
-    std::replace(fields.begin(), fields.end(), ':', ' ');
-    std::istringstream stream(fields);
-    std::uint16_t hours = 0;
-    std::uint16_t minutes = 0;
-    std::uint16_t seconds = 0;
-    stream >> hours >> minutes >> seconds;
     // A text that is not a time of day (settings file edited by hand) leaves the picker as it was.
-    if (stream.fail() || hours > 23 || minutes > 59 || seconds > 59) {
+    const auto fields = ReadTimeOfDay(duration);
+    if (!fields) {
         return;
     }
     SYSTEMTIME time{};
     time.wYear = 2000;
     time.wMonth = 10;
     time.wDay = 10;
-    time.wHour = hours;
-    time.wMinute = minutes;
-    time.wSecond = seconds;
+    time.wHour = static_cast<WORD>(fields->hours);
+    time.wMinute = static_cast<WORD>(fields->minutes);
+    time.wSecond = static_cast<WORD>(fields->seconds);
     SendMessageW(state->child, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
 std::string TControlTimePicker::GetValue() const {
     SYSTEMTIME time{};
     SendMessageW(state->child, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
-    std::string text;
-    AppendTwoDigits(text, time.wHour);
-    text += ':';
-    AppendTwoDigits(text, time.wMinute);
-    text += ':';
-    AppendTwoDigits(text, time.wSecond);
-    return text;
+    return FormatDuration(time.wHour * 3600 + time.wMinute * 60 + time.wSecond);
 }
 
 TSize TControlTimePicker::GetNaturalSize() const {
