@@ -35,8 +35,9 @@ tavelin_wm_start() {
     return 1
 }
 
-# Creates a fresh Wine prefix (or uses $1) and exports what Wine needs to run headless.
-tavelin_wine_start() {
+# Picks a fresh Wine prefix (or $1) and exports what Wine needs to run headless; the prefix is made
+# by tavelin_wine_boot.
+tavelin_wine_prefix() {
     if [[ -n ${1:-} ]]; then
         export WINEPREFIX=$1
     else
@@ -46,8 +47,16 @@ tavelin_wine_start() {
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     export WINEARCH=win64
+}
+
+tavelin_wine_boot() {
     wine wineboot --init >/dev/null 2>&1
     wineserver -w
+}
+
+tavelin_wine_start() {
+    tavelin_wine_prefix "$@"
+    tavelin_wine_boot
 }
 
 tavelin_wine_stop() {
