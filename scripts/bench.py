@@ -164,6 +164,8 @@ def table(results, counts):
     rows = [("launch to message loop, median of 7 (ms)", "launch_ms", "{:.0f}"),
             (f"CPU over {results['idle_seconds']} s idle (ms)", "idle_cpu_ms", "{:.0f}"),
             ("private memory (RssAnon) at start (KB)", "rss_start_kb", "{}")]
+    if counts:
+        rows.append(("private memory before the pause cycles (KB)", "rss_before_cycles_kb", "{}"))
     rows += [(f"private memory after {count} pause cycles (KB)", f"rss_after_{count}_cycles_kb", "{}")
              for count in counts]
     rows.append(("exe size (bytes)", "exe_bytes", "{}"))
