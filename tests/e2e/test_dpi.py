@@ -1,12 +1,11 @@
 """The windows of the real Tavelin.exe at 96, 144 and 192 DPI: drawn at the DPI the system reports,
 nothing cut off, every text readable, and the screenshots kept beside the others."""
 
-import difflib
 import time
 import unittest
 
-from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Probe, Program, Screen, inset, run,
-                            wait_for)
+from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Probe, Program, Screen, inset,
+                            reads_whole, run, wait_for)
 
 DPIS = (96, 144, 192)
 INTERVAL = 15
@@ -24,21 +23,6 @@ def size(rect):
     return right - left, bottom - top
 
 
-def reads_whole(line, text):
-    """Whether an OCR line begins with the text, every word of it whole. Small type is misread
-    (a for &, k for l), so a word may differ in a character or two but not lose its end, as a
-    word cut off by an edge or covered by the next control would."""
-    read, expected = line.split(), text.split()
-    if len(read) < len(expected):
-        return False
-    for got, want in zip(read, expected):
-        if abs(len(got) - len(want)) > 1:
-            return False
-        if len(want) > 2 and difflib.SequenceMatcher(None, got, want).ratio() < 0.75:
-            return False
-    return True
-
-
 class DpiTest(unittest.TestCase):
     def setUp(self):
         self.environment = Environment()
@@ -48,6 +32,7 @@ class DpiTest(unittest.TestCase):
         self.environment.remove_settings()
 
     def tearDown(self):
+        self.probe.stop()
         if self.program is not None:
             self.program.stop()
         self.set_dpi(96)
@@ -56,6 +41,7 @@ class DpiTest(unittest.TestCase):
     def set_dpi(self, dpi):
         """Wine reads the DPI when its server starts, so the server is restarted around the change."""
         key = r"HKCU\Control Panel\Desktop"
+        self.probe.stop()
         self.environment.kill_wine()
         run(["wine", "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"], timeout=120)
         self.environment.kill_wine()
