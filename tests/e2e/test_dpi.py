@@ -51,6 +51,7 @@ class DpiTest(unittest.TestCase):
     def quit_program(self):
         run(["wine", str(self.environment.exe), "/quit"], timeout=60)
         self.assertEqual(self.program.wait_exit(timeout=30), 0)
+        self.program.workdir.cleanup()
         self.program = None
 
     def wait_shown(self, caption, timeout):
