@@ -1,4 +1,5 @@
 #include "toolkit/TControlText.h"
+#include "toolkit/TSelectedFont.h"
 #include "toolkit/TWindow.h"
 #include "toolkit/TextLines.h"
 
@@ -53,6 +54,8 @@ TEST_P(PaintTest, FillsTheClientAreaAndCentresTheTextOnItsRectangle) {
     RECT ink{};
     const auto inkPixels = canvas.PixelsOtherThan(face, TextBackground, &ink);
     if (!c.text.empty()) {
+        // The text is drawn in its window's font.
+        const TSelectedFont font(canvas.GetHandle(), window.GetFont());
         const TSize block = MeasureTextLines(canvas.GetHandle(), c.text);
         const LONG left = c.position.x + std::max(0, c.size.width / 2 - block.width / 2);
         const LONG top = c.position.y + std::max(0, c.size.height / 2 - block.height / 2);
