@@ -1,8 +1,11 @@
 """The windows of the real Tavelin.exe at 96, 144 and 192 DPI: drawn at the DPI the system reports,
 nothing cut off, every text readable, and the screenshots kept beside the others."""
 
+import re
+import subprocess
 import time
 import unittest
+import xml.etree.ElementTree as ElementTree
 
 from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Probe, Program, Screen, inset,
                             reads_whole, run, wait_for)
@@ -131,6 +134,37 @@ class DpiTest(unittest.TestCase):
                     expected = length96 * dpi / 96
                     self.assertLessEqual(abs(length - expected), expected * 0.12 + 2,
                                          f"{scaled_size} at {dpi} DPI against {at96} at 96 DPI")
+
+
+
+class BuildTest(unittest.TestCase):
+    """Wine draws every program alike whatever it declares, so what Windows reads is checked in the exe."""
+
+    def setUp(self):
+        self.exe = Environment().exe
+
+    def test_the_manifest_asks_for_per_monitor_awareness_and_keeps_the_rest(self):
+        manifest = subprocess.run(["wrestool", "-x", "--raw", "-t", "24", str(self.exe)], capture_output=True,
+                                  timeout=30, check=True).stdout
+        root = ElementTree.fromstring(manifest)
+        settings = "{urn:schemas-microsoft-com:asm.v3}application/{urn:schemas-microsoft-com:asm.v3}windowsSettings/"
+        found = {path: [e.text.strip() for e in root.findall(settings + path)] for path in (
+            "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}dpiAwareness",
+            "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}dpiAware")}
+        self.assertEqual(list(found.values()), [["PerMonitorV2, PerMonitor"], ["true/pm"]])
+        level = root.find(".//{urn:schemas-microsoft-com:asm.v3}requestedExecutionLevel")
+        self.assertEqual((level.get("level"), level.get("uiAccess")), ("asInvoker", "false"))
+        controls = root.find(".//{urn:schemas-microsoft-com:asm.v1}assemblyIdentity")
+        self.assertEqual((controls.get("name"), controls.get("version")),
+                         ("Microsoft.Windows.Common-Controls", "6.0.0.0"))
+
+    def test_the_functions_newer_than_windows_7_are_not_imported(self):
+        imports = run(["x86_64-w64-mingw32-objdump", "-p", str(self.exe)])
+        dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", imports)}
+        self.assertIn("user32.dll", dlls)
+        self.assertNotIn("shcore.dll", dlls)
+        for name in ("GetDpiForWindow", "GetDpiForMonitor", "SetProcessDpiAwarenessContext"):
+            self.assertNotRegex(imports, rf"\b{name}\b")
 
 
 if __name__ == "__main__":
