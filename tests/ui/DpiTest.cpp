@@ -60,6 +60,15 @@ TEST(WindowDpiTest, ANewWindowTakesTheDpiOfTheScreenAndAFontForIt) {
     EXPECT_EQ(Measure(window.GetFont(), L"Interval between pauses"), Measure(font.GetHandle(), L"Interval between pauses"));
 }
 
+// Lets the window manager answer for a window just shown or moved: under Wine a late answer
+// would otherwise put back the size the window had before.
+void Settle() {
+    for (int round = 0; round < 30; ++round) {
+        DrainMessages();
+        Sleep(10);
+    }
+}
+
 class DpiTest : public testing::TestWithParam<std::int32_t> {
 protected:
     // Wine sizes window frames at the system DPI only, so a window cannot be made narrower than a
@@ -82,7 +91,7 @@ protected:
         proposed.right = proposed.left + MulDiv(proposed.right - proposed.left, dpi, old);
         proposed.bottom = proposed.top + MulDiv(proposed.bottom - proposed.top, dpi, old);
         SendMessageW(window.GetHandle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&proposed));
-        DrainMessages();
+        Settle();
     }
 
     // Every child in the client area with at least the margin around it, in the window's font, and
@@ -125,6 +134,7 @@ TEST_P(DpiTest, TheConfigurationWindowLaysItselfOutAgainAtTheNewDpi) {
     const std::wstring helpFile = L"C:/nowhere/Help.chm";
     TConfigurationWindow window(dialogWindows, helpFile);
     window.Open();
+    Settle();
     const std::int32_t dpiBefore = window.GetDpi();
     const SIZE before = ClientSize(window.GetHandle());
     const std::int32_t textBefore = TextHeight(window);
@@ -158,6 +168,7 @@ TEST_P(DpiTest, ThePauseWindowLaysItselfOutAgainAtTheNewDpi) {
     TWindowList dialogWindows;
     TPauseWindow window(dialogWindows);
     window.ShowTimeLeft("00:04:59");
+    Settle();
     const std::int32_t dpiBefore = window.GetDpi();
     const SIZE before = ClientSize(window.GetHandle());
 
