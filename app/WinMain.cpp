@@ -1,6 +1,7 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/PauseSchedule.h"
+#include "core/TrayTooltip.h"
 
 #include "toolkit/TRepeatedAction.h"
 #include "toolkit/TWindow.h"
@@ -80,7 +81,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         OnSettingsAccepted(state, pauseWindow, interval, pauseLength);
     };
 
-    TTrayIcon trayIcon(ProgramFilePath(), 0, L"Tavelin");
+    TTrayIcon trayIcon(ProgramFilePath(), 0, TrayTooltip(state, pauseWindow.IsShown, CurrentTimestamp()));
     trayIcon.SetOnContextMenu([&] { OnTrayMenu(configWindow, state.helpFilePath); });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
 
@@ -89,7 +90,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     mailbox.SetOnOpen([&] { OnTrayDoubleClick(configWindow); });
     mailbox.SetOnQuit(Quit);
 
-    TRepeatedAction timer([&] { OnTimerTick(state, pauseWindow); }, 1.0);
+    TRepeatedAction timer(
+        [&] {
+            OnTimerTick(state, pauseWindow);
+            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, CurrentTimestamp()));
+        },
+        1.0);
 
     RunMessageLoop(dialogWindows);
     return 0;
