@@ -1,12 +1,14 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/PauseSchedule.h"
+#include "core/Settings.h"
 #include "core/TrayTooltip.h"
 
 #include "toolkit/TRepeatedAction.h"
 #include "toolkit/TWindow.h"
 #include "toolkit/TWindowList.h"
 
+#include "ui/ReportSaveFailure.h"
 #include "ui/TConfigurationWindow.h"
 #include "ui/TInstanceLock.h"
 #include "ui/TInstanceMailbox.h"
@@ -19,6 +21,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -78,7 +81,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     configWindow.GetIntervalPicker().SetValue(state.interval);
     configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
     configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength) {
-        OnSettingsAccepted(state, pauseWindow, interval, pauseLength);
+        // Reported while the window is still shown, so the box stands over the values it concerns.
+        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength)) {
+            ReportSaveFailure(configWindow, SettingsFilePath(state.dataFolder), error);
+        }
     };
 
     TTrayIcon trayIcon(ProgramFilePath(), 0, TrayTooltip(state, pauseWindow.IsShown, CurrentTimestamp()));
