@@ -1,11 +1,14 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/PauseSchedule.h"
+#include "core/Settings.h"
+#include "core/TrayTooltip.h"
 
 #include "toolkit/TRepeatedAction.h"
 #include "toolkit/TWindow.h"
 #include "toolkit/TWindowList.h"
 
+#include "ui/ReportSaveFailure.h"
 #include "ui/TConfigurationWindow.h"
 #include "ui/TInstanceLock.h"
 #include "ui/TInstanceMailbox.h"
@@ -18,6 +21,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -77,10 +81,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     configWindow.GetIntervalPicker().SetValue(state.interval);
     configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
     configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength) {
-        OnSettingsAccepted(state, pauseWindow, interval, pauseLength);
+        // Reported while the window is still shown, so the box stands over the values it concerns.
+        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength)) {
+            ReportSaveFailure(configWindow, SettingsFilePath(state.dataFolder), error);
+        }
     };
 
-    TTrayIcon trayIcon(ProgramFilePath(), 0, L"Tavelin");
+    TTrayIcon trayIcon(ProgramFilePath(), 0, TrayTooltip(state, pauseWindow.IsShown, CurrentTimestamp()));
     trayIcon.SetOnContextMenu([&] { OnTrayMenu(configWindow, state.helpFilePath); });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
 
@@ -89,7 +96,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     mailbox.SetOnOpen([&] { OnTrayDoubleClick(configWindow); });
     mailbox.SetOnQuit(Quit);
 
-    TRepeatedAction timer([&] { OnTimerTick(state, pauseWindow); }, 1.0);
+    TRepeatedAction timer(
+        [&] {
+            OnTimerTick(state, pauseWindow);
+            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, CurrentTimestamp()));
+        },
+        1.0);
 
     RunMessageLoop(dialogWindows);
     return 0;
