@@ -4,6 +4,8 @@ TSteadyClock::TSteadyClock(const TClock& wallClock, const TSteadyCounter& steady
     : counter(steadyCounter), startCount(counter()), startTime(wallClock()) {}
 
 std::string TSteadyClock::Now() const {
-    const std::uint64_t elapsedSeconds = (counter() - startCount) / 1000;
+    // A counter that went back (only a faked one can) reads as no time passed, not as ages.
+    const std::uint64_t count = counter();
+    const std::uint64_t elapsedSeconds = count > startCount ? (count - startCount) / 1000 : 0;
     return ShiftTimestamp(startTime, "00:00:" + std::to_string(elapsedSeconds), true);
 }

@@ -40,6 +40,8 @@ TEST(SteadyClock, AdvancesTheStartTimeByTheCounterOnly) {
         wall = reading.wallClock;
         EXPECT_EQ(clock.Now(), reading.expected) << reading.elapsedMilliseconds;
     }
+    count = StartCount - 1;
+    EXPECT_EQ(clock.Now(), "2026.12.08 23:59:58");
     EXPECT_EQ(wallReadings, 1);
 }
 

@@ -5,6 +5,9 @@
 //   tavelin_probe close <caption>    what the close box does: WM_SYSCOMMAND SC_CLOSE
 //   tavelin_probe menu               whether a popup menu is open, and where
 //   tavelin_probe windows            every visible top-level window
+//   tavelin_probe power suspend|resume   what the system sends every top-level window before it
+//                                    sleeps and after it wakes
+//   tavelin_probe clock              the steady tick count and the local wall-clock time
 
 #include <windows.h>
 #include <commctrl.h>
@@ -200,6 +203,26 @@ std::string WindowsJson()
     return json + "]}";
 }
 
+// Sent rather than posted, so that every window has handled it when the probe ends.
+std::string PowerJson(WPARAM event)
+{
+    DWORD_PTR answer = 0;
+    const bool sent = SendMessageTimeoutW(HWND_BROADCAST, WM_POWERBROADCAST, event, 0, SMTO_ABORTIFHUNG, 10000,
+                                          &answer) != 0;
+    return "{\"sent\":" + Bool(sent) + "}";
+}
+
+std::string ClockJson()
+{
+    SYSTEMTIME local = {};
+    GetLocalTime(&local);
+    char text[128];
+    std::snprintf(text, sizeof text, "{\"ticks\":%llu,\"local\":\"%04u.%02u.%02u %02u:%02u:%02u\"}",
+                  static_cast<unsigned long long>(GetTickCount64()), local.wYear, local.wMonth, local.wDay,
+                  local.wHour, local.wMinute, local.wSecond);
+    return text;
+}
+
 } // namespace
 
 int main()
@@ -212,6 +235,10 @@ int main()
         output = MenuJson();
     } else if (command == L"windows" && argc == 2) {
         output = WindowsJson();
+    } else if (command == L"clock" && argc == 2) {
+        output = ClockJson();
+    } else if (command == L"power" && argc == 3 && (std::wstring(argv[2]) == L"suspend" || std::wstring(argv[2]) == L"resume")) {
+        output = PowerJson(std::wstring(argv[2]) == L"suspend" ? PBT_APMSUSPEND : PBT_APMRESUMEAUTOMATIC);
     } else if ((command == L"window" || command == L"close") && argc == 3) {
         const HWND window = FindWindowW(nullptr, argv[2]);
         if (window == nullptr) {
@@ -223,7 +250,7 @@ int main()
             output = WindowJson(window);
         }
     } else {
-        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows\n", stderr);
+        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock\n", stderr);
         LocalFree(argv);
         return 2;
     }
