@@ -12,7 +12,8 @@
 // stay true when the user sets the clock or daylight saving begins or ends.
 class TSteadyClock {
 public:
-    explicit TSteadyClock(const TClock& wallClock = CurrentTimestamp, const TSteadyCounter& counter = SteadyMilliseconds);
+    explicit TSteadyClock(const TClock& wallClock = CurrentTimestamp,
+                          const TSteadyCounter& counter = SteadyMilliseconds);
 
     // The start-up wall-clock time plus the whole seconds the counter has run since.
     std::string Now() const;

@@ -237,8 +237,10 @@ int main()
         output = WindowsJson();
     } else if (command == L"clock" && argc == 2) {
         output = ClockJson();
-    } else if (command == L"power" && argc == 3 && (std::wstring(argv[2]) == L"suspend" || std::wstring(argv[2]) == L"resume")) {
-        output = PowerJson(std::wstring(argv[2]) == L"suspend" ? PBT_APMSUSPEND : PBT_APMRESUMEAUTOMATIC);
+    } else if (command == L"power" && argc == 3 && std::wstring(argv[2]) == L"suspend") {
+        output = PowerJson(PBT_APMSUSPEND);
+    } else if (command == L"power" && argc == 3 && std::wstring(argv[2]) == L"resume") {
+        output = PowerJson(PBT_APMRESUMEAUTOMATIC);
     } else if ((command == L"window" || command == L"close") && argc == 3) {
         const HWND window = FindWindowW(nullptr, argv[2]);
         if (window == nullptr) {
@@ -250,7 +252,8 @@ int main()
             output = WindowJson(window);
         }
     } else {
-        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock\n", stderr);
+        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock\n",
+                   stderr);
         LocalFree(argv);
         return 2;
     }

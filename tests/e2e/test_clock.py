@@ -1,6 +1,8 @@
 """End-to-end scenarios for time itself: the wall clock set forward and back, and a sleep of the
 computer, with libfaketime moving the clocks of the Wine processes while Tavelin.exe runs."""
 
+import datetime
+import json
 import os
 import pathlib
 import re
@@ -39,14 +41,31 @@ class FakedClockTestCase(TavelinTestCase):
         """Sets the clocks to the real time plus offset seconds."""
         self.offset_file.write_text(f"{offset:+d}\n")
 
+    def clocks(self):
+        """(wall-clock seconds, steady seconds, real seconds) as a Wine program sees them now."""
+        output = run(["wine", str(self.environment.probe_exe), "clock"], env=self.env)
+        reading = json.loads(output.strip().splitlines()[-1])
+        wall = datetime.datetime.strptime(reading["local"], "%Y.%m.%d %H:%M:%S").timestamp()
+        return wall, reading["ticks"] / 1000, time.monotonic()
+
+    def move_clock_checked(self, offset, wall_jump, steady_jump):
+        """move_clock, then checks that Wine's clocks jumped as meant: a test on clocks that did not
+        move would prove nothing."""
+        before = self.clocks()
+        self.move_clock(offset)
+        after = self.clocks()
+        real = after[2] - before[2]
+        self.assertAlmostEqual(after[0] - before[0] - real, wall_jump, delta=3, msg="Wine's wall clock")
+        self.assertAlmostEqual(after[1] - before[1] - real, steady_jump, delta=3, msg="Wine's tick count")
+
     def start_faked(self, settings, steady_clock_too):
         self.environment.kill_wine()
-        env = dict(os.environ, LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME_TIMESTAMP_FILE=str(self.offset_file),
-                   FAKETIME_NO_CACHE="1")
+        self.env = dict(os.environ, LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME_TIMESTAMP_FILE=str(self.offset_file),
+                        FAKETIME_NO_CACHE="1")
         if not steady_clock_too:
-            env["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
+            self.env["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
         self.environment.write_settings(settings)
-        self.program = Program(self.environment, env=env)
+        self.program = Program(self.environment, env=self.env)
         wait_for(self.icon_drawn, 60, "the icon in the notification area")
         self.icon_seen = time.monotonic()
 
@@ -76,11 +95,11 @@ class FakedClockTestCase(TavelinTestCase):
 
 class ClockJumpTest(FakedClockTestCase):
     def test_setting_the_clock_moves_neither_the_next_pause_nor_a_running_one(self):
-        interval, length = 25, 20
+        interval, length = 25, 30
         self.start_faked(f"00:00:{interval:02}\r\n00:00:{length:02}\r\n".encode(), steady_clock_too=False)
 
         # Waiting: an hour forward must not bring the pause at once, nor an hour back delay it.
-        self.move_clock(+3600)
+        self.move_clock_checked(+3600, 3600, 0)
         self.assert_no_pause_for(4, "the clock set an hour forward while waiting brings no pause")
         self.move_clock(-3600)
         window = wait_for(lambda: self.pause_shown() and self.probe.window(PAUSE_CAPTION),
@@ -93,7 +112,7 @@ class ClockJumpTest(FakedClockTestCase):
         # Pausing: the countdown goes on as before when the clock is set an hour back and forward.
         first = self.time_left("clock-countdown")
         self.assertLessEqual(seconds(first), length)
-        self.move_clock(-7200)
+        self.move_clock_checked(-7200, -3600, 0)
         time.sleep(1.5)
         back = self.time_left("clock-countdown-back")
         self.assertNotEqual(back, "enough")
@@ -114,7 +133,7 @@ class SleepTest(FakedClockTestCase):
         # Interval 8 minutes, pause 5: a sleep of ten minutes passes the next pause and is long enough.
         self.start_faked(b"00:08:00\r\n00:05:00\r\n", steady_clock_too=True)
         self.assertTrue(self.probe.power("suspend")["sent"])
-        self.move_clock(+600)
+        self.move_clock_checked(+600, 600, 600)
         # Ticks still arrive here, unlike in a real sleep; no pause may begin before the wake.
         self.assert_no_pause_for(3, "no pause while the computer sleeps")
         self.assertTrue(self.probe.power("resume")["sent"])
