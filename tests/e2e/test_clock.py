@@ -59,6 +59,7 @@ class FakedClockTestCase(TavelinTestCase):
         self.assertAlmostEqual(after[1] - before[1] - real, steady_jump, delta=3, msg="Wine's tick count")
 
     def start_faked(self, settings, steady_clock_too):
+        self.probe.stop()
         self.environment.kill_wine()
         self.env = dict(os.environ, LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME_TIMESTAMP_FILE=str(self.offset_file),
                         FAKETIME_NO_CACHE="1")
