@@ -1,12 +1,13 @@
 #pragma once
 
-#include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
 // The few file operations the settings need, by wide path with "\" as separator.
 
-std::filesystem::path FileSystemPath(const std::wstring& path);
+// The whole content, byte for byte; empty when the file cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::wstring& file);
 
 // Creates one folder; its parent must exist. Failure (usually: it exists) is ignored.
 void CreateFolder(const std::wstring& folder);

@@ -1,17 +1,27 @@
 #include "core/FileSystem.h"
 
-#include "core/NativeText.h"
+#include "core/FileSystemPath.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
 #include <system_error>
 
-// Here the paths come in Windows form; "\" becomes this system's separator.
-std::filesystem::path FileSystemPath(const std::wstring& path) {
-    std::wstring native = path;
-    std::replace(native.begin(), native.end(), L'\\', L'/');
-    return std::filesystem::path(Utf8FromWide(native));
+std::optional<std::string> ReadWholeFile(const std::wstring& file) {
+    std::ifstream input(FileSystemPath(file), std::ios::binary);
+    if (!input.is_open()) {
+        return std::nullopt;
+    }
+    // Stream reads, unlike stream buffer iterators, turn a read error (a folder, say) into the bad state.
+    std::string content;
+    char buffer[4096];
+    while (input.read(buffer, sizeof buffer) || input.gcount() > 0) {
+        content.append(buffer, static_cast<std::size_t>(input.gcount()));
+    }
+    if (input.bad()) {
+        return std::nullopt;
+    }
+    return content;
 }
 
 void CreateFolder(const std::wstring& folder) {

@@ -2,8 +2,24 @@
 
 #include <windows.h>
 
-std::filesystem::path FileSystemPath(const std::wstring& path) {
-    return std::filesystem::path(path);
+std::optional<std::string> ReadWholeFile(const std::wstring& file) {
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string content;
+    char buffer[4096];
+    DWORD read = 0;
+    bool complete = true;
+    while ((complete = ReadFile(handle, buffer, sizeof buffer, &read, nullptr) != FALSE) && read > 0) {
+        content.append(buffer, read);
+    }
+    CloseHandle(handle);
+    if (!complete) {
+        return std::nullopt;
+    }
+    return content;
 }
 
 void CreateFolder(const std::wstring& folder) {

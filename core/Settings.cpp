@@ -4,20 +4,18 @@
 #include "core/SettingsContent.h"
 #include "core/TimeTextReading.h"
 
-#include <fstream>
-
 std::wstring DataFolderPath() {
     return AppDataFolderPath() + L"\\Tavelin";
 }
 
 void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::string& pauseLength) {
-    std::ifstream input(FileSystemPath(dataFolder + L"\\config"), std::ios::binary);
-    if (!input.is_open()) {
+    const std::optional<std::string> content = ReadWholeFile(dataFolder + L"\\config");
+    if (!content) {
         return;
     }
     std::string readInterval = interval;
     std::string readPauseLength = pauseLength;
-    ReadSettingsLines(input, readInterval, readPauseLength);
+    ReadSettingsLines(*content, readInterval, readPauseLength);
     if (IsTimeOfDayDuration(readInterval)) {
         interval = readInterval;
     }

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -41,6 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         TLoadCase{"Lf", "00:45:00\n00:02:30\n", "00:45:00", "00:02:30"},
         TLoadCase{"NoFinalLineEnd", "00:45:00\r\n00:02:30", "00:45:00", "00:02:30"},
         TLoadCase{"MoreLines", "00:45:00\r\n00:02:30\r\n11:11:11\r\n", "00:45:00", "00:02:30"},
+        TLoadCase{"LongTail", "00:45:00\r\n00:02:30\r\n" + std::string(10000, 'x'), "00:45:00", "00:02:30"},
         TLoadCase{"TrailingBlankKept", "00:45:00 \r\n00:02:30\r\n", "00:45:00 ", "00:02:30"},
         TLoadCase{"SingleDigitsKept", "1:2:3\r\n0:0:0\r\n", "1:2:3", "0:0:0"},
         TLoadCase{"LoneCrBelongsToValue", "00:45:00\r00:02:30\r\n", "00:45:00\r00:02:30", "00:05:00"},
@@ -71,15 +71,25 @@ TEST(ReadSettingsLines, FollowsTheLineReadingRuleBeforeAnyCheck) {
         std::string bytes;
         std::string interval;
         std::string pauseLength;
-    } cases[] = {{"a\r\nb\r\n", "a", "b"},   {"a\r\n", "a", ""},    {"a", "a", "keep"},
-                 {"", "", "keep"},      {"a\r", "a\r", "keep"}, {"\n\n", "", ""}};
+    } cases[] = {{"a\r\nb\r\n", "a", "b"},
+                 {"a\r\n", "a", ""},
+                 {"a", "a", "keep"},
+                 {"", "", "keep"},
+                 {"a\r", "a\r", "keep"},
+                 {"\n\n", "", ""},
+                 {"\n", "", ""},
+                 {"a\nb", "a", "b"},
+                 {"a\r\nb\r", "a", "b\r"},
+                 {"a\rb\n", "a\rb", ""},
+                 {"a\r\r\n\r\n", "a\r", ""},
+                 {"a\nb\nc\n", "a", "b"},
+                 {std::string("a\0b\n\0", 5), std::string("a\0b", 3), std::string("\0", 1)}};
     for (const auto& entry : cases) {
-        std::istringstream input(entry.bytes);
         std::string interval = "keep";
         std::string pauseLength = "keep";
-        ReadSettingsLines(input, interval, pauseLength);
-        EXPECT_EQ(interval, entry.interval);
-        EXPECT_EQ(pauseLength, entry.pauseLength);
+        ReadSettingsLines(entry.bytes, interval, pauseLength);
+        EXPECT_EQ(interval, entry.interval) << testing::PrintToString(entry.bytes);
+        EXPECT_EQ(pauseLength, entry.pauseLength) << testing::PrintToString(entry.bytes);
     }
 }
 
@@ -194,6 +204,29 @@ INSTANTIATE_TEST_SUITE_P(
                          {{L"Tavelin\\config", "12:00:00\r\n12:00:00\r\n"}, {L"Tavelin\\config.tmp\\in-the-way", ""}},
                          L"Tavelin", AccessDenied, EISDIR}),
     [](const testing::TestParamInfo<TSaveFailureCase>& entry) { return entry.param.name; });
+
+// Sizes around the read chunk, with every byte value, so a lost or doubled chunk shows.
+TEST(ReadWholeFile, GivesBackEveryByte) {
+    TTestFolder folder;
+    for (const std::size_t size : {0, 1, 4095, 4096, 4097, 10000}) {
+        std::string bytes(size, '\0');
+        for (std::size_t index = 0; index < size; ++index) {
+            bytes[index] = static_cast<char>((index * 7 + index / 256) % 256);
+        }
+        WriteBytes(folder.Wide(L"file"), bytes);
+        const auto content = ReadWholeFile(folder.Wide(L"file"));
+        ASSERT_TRUE(content.has_value()) << size;
+        EXPECT_EQ(content->size(), size);
+        EXPECT_TRUE(*content == bytes) << "the bytes differ at size " << size;
+    }
+}
+
+TEST(ReadWholeFile, GivesNothingForAMissingFileOrAFolder) {
+    TTestFolder folder;
+    EXPECT_EQ(ReadWholeFile(folder.Wide(L"missing")), std::nullopt);
+    CreateFolder(folder.Wide(L"folder"));
+    EXPECT_EQ(ReadWholeFile(folder.Wide(L"folder")), std::nullopt);
+}
 
 TEST(DataFolderPath, IsTheApplicationDataFolderWithTavelin) {
     EXPECT_EQ(DataFolderPath(), AppDataFolderPath() + L"\\Tavelin");

@@ -5,6 +5,7 @@
 //   tavelin_probe close <caption>    what the close box does: WM_SYSCOMMAND SC_CLOSE
 //   tavelin_probe menu               whether a popup menu is open, and where
 //   tavelin_probe windows            every visible top-level window
+//   tavelin_probe serve              the same commands from standard input, one answer a line
 
 #include <windows.h>
 #include <commctrl.h>
@@ -200,34 +201,74 @@ std::string WindowsJson()
     return json + "]}";
 }
 
+// The answer to one command, or nothing when the command is not known.
+std::string Answer(const std::vector<std::wstring>& args)
+{
+    const std::wstring command = args.empty() ? L"" : args[0];
+    if (command == L"menu" && args.size() == 1)
+        return MenuJson();
+    if (command == L"windows" && args.size() == 1)
+        return WindowsJson();
+    if ((command == L"window" || command == L"close") && args.size() == 2) {
+        const HWND window = FindWindowW(nullptr, args[1].c_str());
+        if (window == nullptr)
+            return "{\"found\":false}";
+        if (command == L"close")
+            return "{\"found\":true,\"posted\":" + Bool(PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE) +
+                   "}";
+        return WindowJson(window);
+    }
+    return {};
+}
+
+std::wstring Wide(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length);
+    return result;
+}
+
+// Answers commands read from standard input, one a line with its arguments separated by tabs, until
+// the input ends: starting a Wine process per question would cost far more than the question.
+int Serve()
+{
+    char line[4096];
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
+        std::string text = line;
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.pop_back();
+        std::vector<std::wstring> args;
+        size_t start = 0;
+        for (size_t tab = text.find('\t'); tab != std::string::npos; tab = text.find('\t', start)) {
+            args.push_back(Wide(text.substr(start, tab - start)));
+            start = tab + 1;
+        }
+        args.push_back(Wide(text.substr(start)));
+        const std::string answer = Answer(args);
+        std::puts(answer.empty() ? "{\"error\":\"unknown command\"}" : answer.c_str());
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main()
 {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    const std::wstring command = argc > 1 ? argv[1] : L"";
-    std::string output;
-    if (command == L"menu" && argc == 2) {
-        output = MenuJson();
-    } else if (command == L"windows" && argc == 2) {
-        output = WindowsJson();
-    } else if ((command == L"window" || command == L"close") && argc == 3) {
-        const HWND window = FindWindowW(nullptr, argv[2]);
-        if (window == nullptr) {
-            output = "{\"found\":false}";
-        } else if (command == L"close") {
-            output = "{\"found\":true,\"posted\":" +
-                     Bool(PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE) + "}";
-        } else {
-            output = WindowJson(window);
-        }
-    } else {
-        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows\n", stderr);
-        LocalFree(argv);
+    std::vector<std::wstring> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    LocalFree(argv);
+    if (args.size() == 1 && args[0] == L"serve")
+        return Serve();
+    const std::string answer = Answer(args);
+    if (answer.empty()) {
+        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | serve\n", stderr);
         return 2;
     }
-    std::puts(output.c_str());
-    LocalFree(argv);
+    std::puts(answer.c_str());
     return 0;
 }

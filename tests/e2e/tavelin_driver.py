@@ -7,6 +7,7 @@ import os
 import pathlib
 import pwd
 import re
+import select
 import subprocess
 import tempfile
 import time
@@ -78,13 +79,57 @@ class Environment:
 
 
 class Probe:
-    """The Win32 view of the desktop, through tavelin_probe.exe in the same prefix."""
+    """The Win32 view of the desktop, through tavelin_probe.exe in the same prefix. One probe process
+    answers every question, so that a question costs milliseconds rather than a Wine start."""
 
     def __init__(self, exe):
         self.exe = str(exe)
+        self.process = None
+        self.errors = None
+        self.pending = b""
+
+    def start(self):
+        # Its error output goes to a file: a Wine process it happens to start (the desktop) inherits
+        # it and would hold a pipe open.
+        self.errors = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(["wine", self.exe, "serve"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=self.errors)
+        self.pending = b""
+
+    def stop(self):
+        if self.process is not None:
+            self.process.stdin.close()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(timeout=30)
+            self.process.stdout.close()
+            self.errors.close()
+            self.process = None
+
+    def read_line(self, timeout):
+        deadline = time.monotonic() + timeout
+        output = self.process.stdout.fileno()
+        while b"\n" not in self.pending:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([output], [], [], left)[0]:
+                raise AssertionError(f"tavelin_probe gave no answer in {timeout} s")
+            chunk = os.read(output, 65536)
+            if not chunk:
+                self.errors.seek(0)
+                raise AssertionError(f"tavelin_probe ended: {self.errors.read()[-2000:]!r}")
+            self.pending += chunk
+        line, self.pending = self.pending.split(b"\n", 1)
+        return line.decode()
 
     def query(self, *args):
-        return json.loads(run(["wine", self.exe, *args]).strip().splitlines()[-1])
+        if self.process is None or self.process.poll() is not None:
+            self.stop()
+            self.start()
+        self.process.stdin.write(("\t".join(args) + "\n").encode())
+        self.process.stdin.flush()
+        return json.loads(self.read_line(timeout=30))
 
     def window(self, caption):
         return self.query("window", caption)
@@ -192,8 +237,15 @@ class Screen:
 
     @staticmethod
     def keys(*names):
-        # Without a window manager keyboard input goes to the window under the pointer.
+        """Key presses, to whichever window the window manager has given the keyboard focus."""
         run(["xdotool", "key", "--delay", "60", *names])
+
+    @staticmethod
+    def focused_name():
+        """Name of the X window that has the keyboard focus, or None."""
+        found = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], capture_output=True, text=True,
+                               timeout=30)
+        return found.stdout.strip() if found.returncode == 0 else None
 
     @staticmethod
     def tray():
@@ -202,9 +254,13 @@ class Screen:
                                capture_output=True, text=True, timeout=30).stdout.split()
         if not found:
             return None
-        shell = run(["xdotool", "getwindowgeometry", "--shell", found[0]])
-        values = dict(line.split("=") for line in shell.split())
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        # The window manager frames the tray window; only xwininfo's absolute position is where
+        # its icons are on the screen.
+        info = run(["xwininfo", "-id", found[0]])
+        values = dict(re.findall(r"^\s*(Absolute upper-left X|Absolute upper-left Y|Width|Height):\s+(-?\d+)$",
+                                 info, re.MULTILINE))
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]), int(values["Width"]),
+                int(values["Height"]))
 
 
 class Program:
