@@ -3,9 +3,9 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, and the
 # Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine.
 #
-# The Windows level mostly waits on the program under test, so it runs in the background while the
-# other levels build and run at a lower priority; its Wine prefix is made while the Windows build
-# compiles. Each level's output is printed whole, the Windows level's last.
+# The native levels build and run at a lower priority beside the Windows build, whose Wine prefix
+# is made meanwhile; the Windows level, which mostly waits on the program under test, then runs
+# beside the fuzzers. Each level's output is printed whole, in the order of the summary.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -14,10 +14,13 @@ bash scripts/install-deps.sh
 source scripts/wine-env.sh
 work=$(mktemp -d)
 boot_pid=""
+native_pid=""
 wine_pid=""
 finish() {
-    [[ -n $wine_pid ]] && kill "$wine_pid" 2>/dev/null
-    [[ -n $boot_pid ]] && kill "$boot_pid" 2>/dev/null
+    local pid
+    for pid in $wine_pid $native_pid $boot_pid; do
+        kill "$pid" 2>/dev/null || true
+    done
     tavelin_wine_stop
     rm -rf "$work"
 }
@@ -71,18 +74,20 @@ record_ctest() {
 }
 
 native_level() {
-    local label=$1 preset=$2
-    echo "=== $label"
+    local preset=$1
     build "$preset" "${background[@]}"
     run_ctest "$preset" "${background[@]}"
-    record_ctest "$label" "$preset"
 }
 
 # Each fuzzer runs for the full time, side by side with the others.
 run_fuzzers() {
     local passed=0 failed=0 fuzzer pids=() names=()
     echo "=== fuzzing, $fuzz_seconds s per target"
-    build fuzz "${background[@]}"
+    cat "$work/fuzz-build.log"
+    if [[ ! -e $work/fuzz.built ]]; then
+        record "fuzzing" 0 1
+        return
+    fi
     for fuzzer in build/fuzz/tests/fuzz/fuzz_*; do
         [[ -x $fuzzer ]] || continue
         mkdir -p "$work/$(basename "$fuzzer")"
@@ -107,16 +112,26 @@ tavelin_xvfb_start
 tavelin_wine_prefix
 tavelin_wine_boot &
 boot_pid=$!
+(native_level native >"$work/native.log" 2>&1 || true
+ native_level native-sanitize >"$work/native-sanitize.log" 2>&1 || true
+ build fuzz "${background[@]}" >"$work/fuzz-build.log" 2>&1 && touch "$work/fuzz.built") &
+native_pid=$!
 
-echo "=== building windows (its tests run in the background; their output follows at the end)"
+echo "=== building windows (the native levels build beside it; their output follows)"
 build windows
 wait "$boot_pid"
 boot_pid=""
 run_ctest windows >"$work/windows.log" 2>&1 &
 wine_pid=$!
 
-native_level "native" native
-native_level "native under sanitizers" native-sanitize
+wait "$native_pid" || true
+native_pid=""
+echo "=== native"
+cat "$work/native.log"
+record_ctest "native" native
+echo "=== native under sanitizers"
+cat "$work/native-sanitize.log"
+record_ctest "native under sanitizers" native-sanitize
 run_fuzzers
 
 wait "$wine_pid" || true
