@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every configuration and runs every test: the core natively, the core under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, and the
-# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the
+# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine, and the release
+# zip and installer (scripts/package.sh) installed, started and removed under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -15,7 +16,8 @@ summary=()
 total_passed=0
 total_failed=0
 
-# Runs ctest for a preset and records its counts of test cases; a failure is counted, not fatal, so every level runs.
+# Runs ctest for a preset (further arguments go to ctest) and records its counts of test cases;
+# a failure is counted, not fatal, so every level runs.
 run_ctest() {
     local label=$1 preset=$2 log passed failed
     log=$(mktemp)
@@ -23,7 +25,7 @@ run_ctest() {
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
     rm -rf "build/$preset/test-results"
-    ctest --test-dir "build/$preset" --output-on-failure --timeout 600 2>&1 | tee "$log" || true
+    ctest --test-dir "build/$preset" --output-on-failure --timeout 600 "${@:3}" 2>&1 | tee "$log" || true
     if grep -q 'No tests were found' "$log"; then
         passed=0 failed=0
     else
@@ -63,7 +65,9 @@ run_fuzzers
 
 tavelin_xvfb_start
 tavelin_wine_start
-run_ctest "windows under wine" windows
+run_ctest "windows under wine" windows -E '^package\.'
+# Each package scenario makes its own Wine prefix and X display.
+run_ctest "package under wine" windows -R '^package\.'
 
 echo
 echo "=== summary"
