@@ -67,6 +67,15 @@ class Prefix:
         rows = (re.match(r"\s+(\S+)\s+(REG_\w+)\s+(.*)$", line) for line in found.stdout.splitlines())
         return {row.group(1): (row.group(2), row.group(3).strip()) for row in rows if row}
 
+    @staticmethod
+    def all_ended(timeout):
+        """Whether every program of the prefix ends by itself within timeout seconds."""
+        try:
+            subprocess.run(["wineserver", "-w"], capture_output=True, timeout=timeout)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
     def tavelin_pid(self):
         """Process id of the running Tavelin (the owner of its hidden pause window), or None."""
         window = self.probe.window("Pause")
@@ -172,7 +181,7 @@ class InstallerTest(unittest.TestCase):
     def test_1_silent_install_puts_the_files_in_the_user_programs_folder(self):
         self.install()
         self.assert_installed()
-        self.assertIsNone(self.prefix.tavelin_pid(), "a silent install starts Tavelin only on /RUN")
+        self.assertTrue(self.prefix.all_ended(60), "a silent install starts Tavelin only on /RUN")
 
     def test_2_shortcuts_in_the_start_menu_and_startup_folders_open_the_installed_exe(self):
         target = self.prefix.windows_install_folder + r"\Tavelin.exe"
@@ -215,6 +224,7 @@ class InstallerTest(unittest.TestCase):
 
         self.install()
         self.assertIsNone(self.prefix.tavelin_pid(), "the running Tavelin was ended")
+        self.assertTrue(self.prefix.all_ended(60), "nothing of the prefix runs on")
         self.assert_installed()
         self.assertEqual(self.prefix.settings_file.read_bytes(), SETTINGS)
 
@@ -234,6 +244,7 @@ class InstallerTest(unittest.TestCase):
         self.assertIsNone(self.prefix.uninstall_values())
         self.assertIsNone(self.prefix.tavelin_pid(), "the uninstaller ended Tavelin")
         wait_for(lambda: not self.prefix.icon_drawn(), 20, "the icon to leave the notification area")
+        self.assertTrue(self.prefix.all_ended(60), "nothing of the prefix runs on")
         self.assertEqual(self.prefix.settings_file.read_bytes(), SETTINGS)
 
 
