@@ -1,0 +1,96 @@
+#include "core/AppState.h"
+#include "core/CommandLine.h"
+#include "core/PauseSchedule.h"
+
+#include "toolkit/TRepeatedAction.h"
+#include "toolkit/TWindow.h"
+#include "toolkit/TWindowList.h"
+
+#include "ui/TConfigurationWindow.h"
+#include "ui/TInstanceLock.h"
+#include "ui/TInstanceMailbox.h"
+#include "ui/TPauseWindow.h"
+#include "ui/TTrayIcon.h"
+#include "ui/TrayHandlers.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t* const InstanceLockName = L"Local\\Tavelin.Instance";
+const wchar_t* const MailboxTitle = L"Tavelin instance";
+
+// How long a start waits for the running instance to answer, and /quit for it to end.
+constexpr DWORD InstanceWaitMilliseconds = 10000;
+
+std::vector<std::wstring> CommandLineArguments() {
+    int count = 0;
+    wchar_t** const arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr) {
+        return {};
+    }
+    std::vector<std::wstring> result(arguments + (count > 0 ? 1 : 0), arguments + count);
+    LocalFree(arguments);
+    return result;
+}
+
+}  // namespace
+
+// The objects live in this frame and go in reverse order, so every callback goes before the state
+// it refers to; the lock goes last, once the icon has left. The exit code is always 0.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    TInstanceLock instanceLock(InstanceLockName);
+    const bool quit = IsQuitCommand(CommandLineArguments());
+    if (!instanceLock.IsHeld()) {
+        const HWND mailbox = FindInstanceMailbox(MailboxTitle, instanceLock, InstanceWaitMilliseconds);
+        if (mailbox != nullptr) {
+            if (quit) {
+                AskToQuit(mailbox, InstanceWaitMilliseconds);
+            } else {
+                AskToOpenConfiguration(mailbox);
+            }
+            return 0;
+        }
+        // Still not held: an instance runs but does not answer, and a second icon would not help.
+        if (!instanceLock.IsHeld()) {
+            return 0;
+        }
+    }
+    if (quit) {
+        return 0;
+    }
+
+    AppState state;
+    InitializeAppState(state);
+
+    TWindowList dialogWindows;
+
+    TPauseWindow pauseWindow(dialogWindows);
+    pauseWindow.OnDismissed = [&] { OnPauseDismissed(state, pauseWindow); };
+
+    TConfigurationWindow configWindow(dialogWindows, state.helpFilePath);
+    configWindow.GetIntervalPicker().SetValue(state.interval);
+    configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
+    configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength) {
+        OnSettingsAccepted(state, pauseWindow, interval, pauseLength);
+    };
+
+    TTrayIcon trayIcon(ProgramFilePath(), 0, L"Tavelin");
+    trayIcon.SetOnContextMenu([&] { OnTrayMenu(configWindow, state.helpFilePath); });
+    trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
+
+    // Made once the icon is there, so a later start that finds it finds a complete instance.
+    TInstanceMailbox mailbox(MailboxTitle);
+    mailbox.SetOnOpen([&] { OnTrayDoubleClick(configWindow); });
+    mailbox.SetOnQuit(Quit);
+
+    TRepeatedAction timer([&] { OnTimerTick(state, pauseWindow); }, 1.0);
+
+    RunMessageLoop(dialogWindows);
+    return 0;
+}
