@@ -159,9 +159,12 @@ class ZipTest(unittest.TestCase):
             wait_for(prefix.icon_drawn, 60, "the icon of the unzipped Tavelin.exe")
             self.assertIsNotNone(prefix.tavelin_pid())
             self.assertIsNone(program.poll(), "the program keeps running")
+            self.assertEqual(prefix.wine(str(folder / "Tavelin.exe"), "/quit"), 0)
+            self.assertEqual(program.wait(timeout=30), 0)
         finally:
-            program.kill()
-            subprocess.run(["wineserver", "-k"], capture_output=True, timeout=60)
+            if program.poll() is None:
+                program.kill()
+                subprocess.run(["wineserver", "-k"], capture_output=True, timeout=60)
 
 
 class InstallerTest(unittest.TestCase):
