@@ -45,7 +45,8 @@ class Prefix:
         self.install_folder = self.home / "AppData" / "Local" / "Programs" / "Tavelin"
         self.windows_install_folder = rf"C:\users\{user}\AppData\Local\Programs\Tavelin"
         programs = self.home / "AppData" / "Roaming" / "Microsoft" / "Windows" / "Start Menu" / "Programs"
-        self.shortcuts = {"Start menu": programs / "Tavelin.lnk", "Startup": programs / "StartUp" / "Tavelin.lnk"}
+        self.shortcuts = {"Start menu": programs / "Tavelin.lnk",
+                          "Startup": programs / "StartUp" / "Tavelin.lnk"}
         self.settings_file = self.home / "AppData" / "Roaming" / "Tavelin" / "config"
         self.probe = Probe(required_env("TAVELIN_PROBE"))
         self.screen = Screen(pathlib.Path(required_env("TAVELIN_SCREENSHOTS")))
@@ -57,15 +58,23 @@ class Prefix:
         return subprocess.run(["wine", *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                               timeout=timeout).returncode
 
-    @staticmethod
-    def uninstall_values():
-        """{name: (type, data)} of the uninstall key, or None without the key."""
-        found = subprocess.run(["wine", "reg", "query", UNINSTALL_KEY], capture_output=True, text=True,
-                               timeout=60)
-        if found.returncode != 0:
+    def uninstall_values(self):
+        """{name: (type, data)} of the uninstall key, or None without the key. Exported to a file,
+        since what reg prints goes through the console code page and loses non-ASCII text."""
+        export = self.drive_c / "uninstall-key.reg"
+        if self.wine("reg", "export", UNINSTALL_KEY, r"C:\uninstall-key.reg", "/y") != 0:
             return None
-        rows = (re.match(r"\s+(\S+)\s+(REG_\w+)\s+(.*)$", line) for line in found.stdout.splitlines())
-        return {row.group(1): (row.group(2), row.group(3).strip()) for row in rows if row}
+        text = export.read_text(encoding="utf-16")
+        export.unlink()
+        values = {}
+        for line in (line for line in text.splitlines() if line.startswith('"')):
+            match = re.fullmatch(r'"(\w+)"=(?:"((?:[^"\\]|\\.)*)"|dword:([0-9a-f]{8}))', line)
+            if match is None:
+                raise AssertionError(f"a value of an unexpected type in the uninstall key: {line}")
+            name, string, dword = match.groups()
+            values[name] = (("REG_DWORD", hex(int(dword, 16))) if dword
+                            else ("REG_SZ", re.sub(r"\\(.)", r"\1", string)))
+        return values
 
     @staticmethod
     def all_ended(timeout):
@@ -249,6 +258,22 @@ class InstallerTest(unittest.TestCase):
         wait_for(lambda: not self.prefix.icon_drawn(), 20, "the icon to leave the notification area")
         self.assertTrue(self.prefix.all_ended(60), "nothing of the prefix runs on")
         self.assertEqual(self.prefix.settings_file.read_bytes(), SETTINGS)
+
+
+class ChosenFolderTest(unittest.TestCase):
+    def test_d_switch_sets_the_folder_an_update_keeps_and_the_uninstall_empties(self):
+        release, prefix = Release(), Prefix()
+        chosen, windows_chosen = prefix.drive_c / "Tools" / "Pausen-Tävelin", r"C:\Tools\Pausen-Tävelin"
+        for step, switches in [("install", ["/D=" + windows_chosen]), ("update", [])]:
+            with self.subTest(step):
+                self.assertEqual(prefix.wine(str(release.setup), "/S", *switches), 0)
+                self.assertEqual(sorted(p.name for p in chosen.iterdir()), PROGRAM_FILES)
+                self.assertFalse(prefix.install_folder.exists())
+                self.assertEqual(prefix.uninstall_values()["InstallLocation"], ("REG_SZ", windows_chosen))
+
+        self.assertEqual(prefix.wine(str(chosen / "Uninstall.exe"), "/S"), 0)
+        wait_for(lambda: not chosen.exists(), 60, "the chosen folder to go")
+        self.assertIsNone(prefix.uninstall_values())
 
 
 class CountingResult(unittest.TextTestResult):
