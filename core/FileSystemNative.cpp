@@ -1,16 +1,27 @@
 #include "core/FileSystem.h"
 
-#include "core/NativeText.h"
+#include "core/FileSystemPath.h"
 
-#include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <system_error>
 
-// Here the paths come in Windows form; "\" becomes this system's separator.
-std::filesystem::path FileSystemPath(const std::wstring& path) {
-    std::wstring native = path;
-    std::replace(native.begin(), native.end(), L'\\', L'/');
-    return std::filesystem::path(Utf8FromWide(native));
+std::optional<std::string> ReadWholeFile(const std::wstring& file) {
+    std::ifstream input(FileSystemPath(file), std::ios::binary);
+    if (!input.is_open()) {
+        return std::nullopt;
+    }
+    // Stream reads, unlike stream buffer iterators, turn a read error (a folder, say) into the bad state.
+    std::string content;
+    char buffer[4096];
+    while (input.read(buffer, sizeof buffer) || input.gcount() > 0) {
+        content.append(buffer, static_cast<std::size_t>(input.gcount()));
+    }
+    if (input.bad()) {
+        return std::nullopt;
+    }
+    return content;
 }
 
 void CreateFolder(const std::wstring& folder) {
@@ -18,17 +29,35 @@ void CreateFolder(const std::wstring& folder) {
     std::filesystem::create_directory(FileSystemPath(folder), ignored);
 }
 
-bool WriteWholeFile(const std::wstring& file, const std::string& content) {
-    std::ofstream output(FileSystemPath(file), std::ios::binary | std::ios::trunc);
-    output.write(content.data(), static_cast<std::streamsize>(content.size()));
-    output.close();
-    return !output.fail();
+namespace {
+
+std::error_code LastError() {
+    return std::error_code(errno, std::system_category());
 }
 
-bool ReplaceFileWith(const std::wstring& target, const std::wstring& source) {
+}  // namespace
+
+// Through the C library rather than a stream, so that a failure leaves its reason in errno.
+std::error_code WriteWholeFile(const std::wstring& file, const std::string& content) {
+    std::FILE* const stream = std::fopen(FileSystemPath(file).c_str(), "wb");
+    if (stream == nullptr) {
+        return LastError();
+    }
+    std::error_code error;
+    if (std::fwrite(content.data(), 1, content.size(), stream) != content.size() || std::fflush(stream) != 0) {
+        error = LastError();
+    }
+    if (std::fclose(stream) != 0 && !error) {
+        error = LastError();
+    }
+    return error;
+}
+
+std::error_code ReplaceFileWith(const std::wstring& target, const std::wstring& source) {
     std::error_code error;
     std::filesystem::rename(FileSystemPath(source), FileSystemPath(target), error);
-    return !error;
+    // The library files its errno under the generic category; here every code is the system's.
+    return error ? std::error_code(error.value(), std::system_category()) : error;
 }
 
 void RemoveFile(const std::wstring& file) {

@@ -4,20 +4,18 @@
 #include "core/SettingsContent.h"
 #include "core/TimeTextReading.h"
 
-#include <fstream>
-
 std::wstring DataFolderPath() {
     return AppDataFolderPath() + L"\\Tavelin";
 }
 
 void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::string& pauseLength) {
-    std::ifstream input(FileSystemPath(dataFolder + L"\\config"), std::ios::binary);
-    if (!input.is_open()) {
+    const std::optional<std::string> content = ReadWholeFile(dataFolder + L"\\config");
+    if (!content) {
         return;
     }
     std::string readInterval = interval;
     std::string readPauseLength = pauseLength;
-    ReadSettingsLines(input, readInterval, readPauseLength);
+    ReadSettingsLines(*content, readInterval, readPauseLength);
     if (IsTimeOfDayDuration(readInterval)) {
         interval = readInterval;
     }
@@ -26,11 +24,20 @@ void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::st
     }
 }
 
-void SaveSettings(const std::wstring& dataFolder, const std::string& interval, const std::string& pauseLength) {
+std::error_code SaveSettings(const std::wstring& dataFolder, const std::string& interval,
+                             const std::string& pauseLength) {
     CreateFolder(dataFolder);
     const std::wstring temporaryFile = dataFolder + L"\\config.tmp";
-    if (!WriteWholeFile(temporaryFile, SettingsContent(interval, pauseLength)) ||
-        !ReplaceFileWith(dataFolder + L"\\config", temporaryFile)) {
+    std::error_code error = WriteWholeFile(temporaryFile, SettingsContent(interval, pauseLength));
+    if (!error) {
+        error = ReplaceFileWith(SettingsFilePath(dataFolder), temporaryFile);
+    }
+    if (error) {
         RemoveFile(temporaryFile);
     }
+    return error;
+}
+
+std::wstring SettingsFilePath(const std::wstring& dataFolder) {
+    return dataFolder + L"\\config";
 }

@@ -18,7 +18,7 @@ if [[ -n ${DISPLAY:-} ]]; then
     echo "Using the X display $DISPLAY"
 else
     tavelin_xvfb_start
-    echo "No X display found: running on the virtual display $DISPLAY (end with Ctrl-C)"
+    echo "No X display found: running on the virtual display $DISPLAY under openbox (end with Ctrl-C)"
 fi
 tavelin_wine_start "$root/build/wine-run"
 

@@ -1,73 +1,138 @@
 #!/usr/bin/env bash
 # Builds every configuration and runs every test: the core natively, the core under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the
-# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine, and the release
+# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine, and last the release
 # zip and installer (scripts/package.sh) installed, started and removed under Wine.
+#
+# The Windows level mostly waits on the program under test, so it runs in the background while the
+# other levels build and run at a lower priority; its Wine prefix is made while the Windows build
+# compiles. Each level's output is printed whole, the Windows level's last.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/install-deps.sh
 source scripts/wine-env.sh
-trap tavelin_wine_stop EXIT
+work=$(mktemp -d)
+boot_pid=""
+wine_pid=""
+finish() {
+    [[ -n $wine_pid ]] && kill "$wine_pid" 2>/dev/null
+    [[ -n $boot_pid ]] && kill "$boot_pid" 2>/dev/null
+    tavelin_wine_stop
+    rm -rf "$work"
+}
+trap finish EXIT
 
 fuzz_seconds=${TAVELIN_FUZZ_SECONDS:-20}
+background=(nice -n 10)
 summary=()
 total_passed=0
 total_failed=0
 
-# Runs ctest for a preset (further arguments go to ctest) and records its counts of test cases;
-# a failure is counted, not fatal, so every level runs.
-run_ctest() {
-    local label=$1 preset=$2 log passed failed
-    log=$(mktemp)
-    echo "=== $label"
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset"
-    rm -rf "build/$preset/test-results"
-    ctest --test-dir "build/$preset" --output-on-failure --timeout 600 "${@:3}" 2>&1 | tee "$log" || true
-    if grep -q 'No tests were found' "$log"; then
-        passed=0 failed=0
-    else
-        read -r passed failed < <(python3 scripts/count-tests.py "$log" "build/$preset/test-results")
-    fi
-    rm -f "$log"
+record() {
+    local label=$1 passed=$2 failed=$3
     summary+=("$label: $passed passed, $failed failed")
     total_passed=$((total_passed + passed))
     total_failed=$((total_failed + failed))
 }
 
-run_fuzzers() {
-    local passed=0 failed=0 fuzzer corpus
-    echo "=== fuzzing, $fuzz_seconds s per target"
-    cmake --preset fuzz >/dev/null
-    cmake --build --preset fuzz
-    for fuzzer in build/fuzz/tests/fuzz/fuzz_*; do
-        [[ -x $fuzzer ]] || continue
-        corpus=$(mktemp -d)
-        if "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$corpus" 2>"$corpus.log"; then
-            passed=$((passed + 1))
-            echo "$(basename "$fuzzer"): no failure in $fuzz_seconds s"
-        else
-            failed=$((failed + 1))
-            tail -n 40 "$corpus.log"
-        fi
-        rm -rf "$corpus" "$corpus.log"
-    done
-    summary+=("fuzzing: $passed passed, $failed failed")
-    total_passed=$((total_passed + passed))
-    total_failed=$((total_failed + failed))
+build() {
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null
+    "$@" cmake --build --preset "$preset"
 }
 
-run_ctest "native" native
-run_ctest "native under sanitizers" native-sanitize
-run_fuzzers
+# Runs the tests of a built preset with the label "package" (when $2 is -L) or without it (-LE),
+# and writes their counts of test cases to $work/<preset><$2>.count; a failure is counted, not
+# fatal, so every level runs. Further arguments run ctest (nice).
+run_ctest() {
+    local preset=$1 label_option=$2 log passed failed
+    shift 2
+    log=$(mktemp -p "$work")
+    rm -rf "build/$preset/test-results"
+    "$@" ctest --test-dir "build/$preset" --output-on-failure --timeout 600 "$label_option" package 2>&1 |
+        tee "$log" || true
+    if grep -q 'No tests were found' "$log"; then
+        passed=0 failed=0
+    else
+        read -r passed failed < <(python3 scripts/count-tests.py "$log" "build/$preset/test-results")
+    fi
+    echo "$passed $failed" >"$work/$preset$label_option.count"
+}
+
+# Records the counts a level left; a level that ended before writing them counts as one failure.
+record_ctest() {
+    local label=$1 counts=$work/$2.count passed=0 failed=1
+    if [[ -s $counts ]]; then
+        read -r passed failed <"$counts"
+    else
+        echo "$label ended without counting its tests"
+    fi
+    record "$label" "$passed" "$failed"
+}
+
+native_level() {
+    local label=$1 preset=$2
+    echo "=== $label"
+    build "$preset" "${background[@]}"
+    run_ctest "$preset" -LE "${background[@]}"
+    record_ctest "$label" "$preset-LE"
+}
+
+# Each fuzzer runs for the full time, side by side with the others.
+run_fuzzers() {
+    local passed=0 failed=0 fuzzer pids=() names=()
+    echo "=== fuzzing, $fuzz_seconds s per target"
+    build fuzz "${background[@]}"
+    for fuzzer in build/fuzz/tests/fuzz/fuzz_*; do
+        [[ -x $fuzzer ]] || continue
+        mkdir -p "$work/$(basename "$fuzzer")"
+        "${background[@]}" "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
+            "$work/$(basename "$fuzzer")" 2>"$work/$(basename "$fuzzer").log" &
+        pids+=($!)
+        names+=("$(basename "$fuzzer")")
+    done
+    for i in "${!pids[@]}"; do
+        if wait "${pids[$i]}"; then
+            passed=$((passed + 1))
+            echo "${names[$i]}: no failure in $fuzz_seconds s"
+        else
+            failed=$((failed + 1))
+            tail -n 40 "$work/${names[$i]}.log"
+        fi
+    done
+    record "fuzzing" "$passed" "$failed"
+}
 
 tavelin_xvfb_start
-tavelin_wine_start
-run_ctest "windows under wine" windows -E '^package\.'
-# Each package scenario makes its own Wine prefix and X display.
-run_ctest "package under wine" windows -R '^package\.'
+tavelin_wine_prefix
+tavelin_wine_boot &
+boot_pid=$!
+
+echo "=== building windows (its tests run in the background; their output follows at the end)"
+build windows
+wait "$boot_pid"
+boot_pid=""
+run_ctest windows -LE >"$work/windows.log" 2>&1 &
+wine_pid=$!
+
+native_level "native" native
+native_level "native under sanitizers" native-sanitize
+run_fuzzers
+
+wait "$wine_pid" || true
+wine_pid=""
+echo "=== windows under wine"
+cat "$work/windows.log"
+record_ctest "windows under wine" windows-LE
+
+# After the Windows level, so that their Wine runs do not compete; each scenario makes its own Wine
+# prefix and X display.
+echo "=== package under wine"
+run_ctest windows -L
+record_ctest "package under wine" windows-L
 
 echo
 echo "=== summary"

@@ -1,10 +1,12 @@
-# Sourced by the run and test scripts: a private X display and Wine prefix for this run only,
-# torn down again by tavelin_wine_stop (also on failure, through the caller's trap).
+# Sourced by the run and test scripts: a private X display with its own window manager and a Wine
+# prefix for this run only, torn down again by tavelin_wine_stop (also on failure, through the
+# caller's trap).
 
 tavelin_xvfb_pid=""
+tavelin_wm_pid=""
 tavelin_own_prefix=""
 
-# Starts Xvfb on a display number it picks itself and exports DISPLAY.
+# Starts Xvfb on a display number it picks itself, exports DISPLAY and starts the window manager.
 tavelin_xvfb_start() {
     local fifo display
     fifo=$(mktemp -u)
@@ -14,10 +16,28 @@ tavelin_xvfb_start() {
     read -r -t 30 display <"$fifo"
     rm -f "$fifo"
     export DISPLAY=":$display"
+    tavelin_wm_start
 }
 
-# Creates a fresh Wine prefix (or uses $1) and exports what Wine needs to run headless.
-tavelin_wine_start() {
+# Starts openbox on $DISPLAY, as a user's desktop has a window manager: without one Wine holds a
+# program for up to two seconds whenever it hides a window. Returns once openbox manages the screen.
+tavelin_wm_start() {
+    local config=() tries
+    [[ -f /etc/xdg/openbox/rc.xml ]] && config=(--config-file /etc/xdg/openbox/rc.xml)
+    openbox --sm-disable "${config[@]}" >/dev/null 2>&1 &
+    tavelin_wm_pid=$!
+    for ((tries = 0; tries < 300; tries++)); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        kill -0 "$tavelin_wm_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "openbox did not start on $DISPLAY" >&2
+    return 1
+}
+
+# Picks a fresh Wine prefix (or $1) and exports what Wine needs to run headless; the prefix is made
+# by tavelin_wine_boot.
+tavelin_wine_prefix() {
     if [[ -n ${1:-} ]]; then
         export WINEPREFIX=$1
     else
@@ -27,13 +47,26 @@ tavelin_wine_start() {
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     export WINEARCH=win64
+}
+
+tavelin_wine_boot() {
     wine wineboot --init >/dev/null 2>&1
     wineserver -w
+}
+
+tavelin_wine_start() {
+    tavelin_wine_prefix "$@"
+    tavelin_wine_boot
 }
 
 tavelin_wine_stop() {
     if [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-} ]]; then
         wineserver -k >/dev/null 2>&1 || true
+    fi
+    if [[ -n $tavelin_wm_pid ]]; then
+        kill "$tavelin_wm_pid" 2>/dev/null || true
+        wait "$tavelin_wm_pid" 2>/dev/null || true
+        tavelin_wm_pid=""
     fi
     if [[ -n $tavelin_xvfb_pid ]]; then
         kill "$tavelin_xvfb_pid" 2>/dev/null || true

@@ -5,7 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <iterator>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         TLoadCase{"Lf", "00:45:00\n00:02:30\n", "00:45:00", "00:02:30"},
         TLoadCase{"NoFinalLineEnd", "00:45:00\r\n00:02:30", "00:45:00", "00:02:30"},
         TLoadCase{"MoreLines", "00:45:00\r\n00:02:30\r\n11:11:11\r\n", "00:45:00", "00:02:30"},
+        TLoadCase{"LongTail", "00:45:00\r\n00:02:30\r\n" + std::string(10000, 'x'), "00:45:00", "00:02:30"},
         TLoadCase{"TrailingBlankKept", "00:45:00 \r\n00:02:30\r\n", "00:45:00 ", "00:02:30"},
         TLoadCase{"SingleDigitsKept", "1:2:3\r\n0:0:0\r\n", "1:2:3", "0:0:0"},
         TLoadCase{"LoneCrBelongsToValue", "00:45:00\r00:02:30\r\n", "00:45:00\r00:02:30", "00:05:00"},
@@ -65,15 +72,25 @@ TEST(ReadSettingsLines, FollowsTheLineReadingRuleBeforeAnyCheck) {
         std::string bytes;
         std::string interval;
         std::string pauseLength;
-    } cases[] = {{"a\r\nb\r\n", "a", "b"},   {"a\r\n", "a", ""},    {"a", "a", "keep"},
-                 {"", "", "keep"},      {"a\r", "a\r", "keep"}, {"\n\n", "", ""}};
+    } cases[] = {{"a\r\nb\r\n", "a", "b"},
+                 {"a\r\n", "a", ""},
+                 {"a", "a", "keep"},
+                 {"", "", "keep"},
+                 {"a\r", "a\r", "keep"},
+                 {"\n\n", "", ""},
+                 {"\n", "", ""},
+                 {"a\nb", "a", "b"},
+                 {"a\r\nb\r", "a", "b\r"},
+                 {"a\rb\n", "a\rb", ""},
+                 {"a\r\r\n\r\n", "a\r", ""},
+                 {"a\nb\nc\n", "a", "b"},
+                 {std::string("a\0b\n\0", 5), std::string("a\0b", 3), std::string("\0", 1)}};
     for (const auto& entry : cases) {
-        std::istringstream input(entry.bytes);
         std::string interval = "keep";
         std::string pauseLength = "keep";
-        ReadSettingsLines(input, interval, pauseLength);
-        EXPECT_EQ(interval, entry.interval);
-        EXPECT_EQ(pauseLength, entry.pauseLength);
+        ReadSettingsLines(entry.bytes, interval, pauseLength);
+        EXPECT_EQ(interval, entry.interval) << testing::PrintToString(entry.bytes);
+        EXPECT_EQ(pauseLength, entry.pauseLength) << testing::PrintToString(entry.bytes);
     }
 }
 
@@ -112,20 +129,105 @@ TEST_F(SavedSettings, ReplaceLongerContentAndReadBack) {
     EXPECT_EQ(FilesInDataFolder(), std::vector<std::filesystem::path>{"config"});
 }
 
-TEST_F(SavedSettings, LeaveTheOldFileWholeAndNoTemporaryFileWhenReplacingFails) {
-    // A folder named "config" cannot be replaced by a file.
-    CreateFolder(dataFolder);
-    std::filesystem::create_directory(appData.Path() / "Tavelin" / "config");
-    SaveSettings(dataFolder, "00:45:00", "00:02:30");
-    EXPECT_TRUE(std::filesystem::is_directory(appData.Path() / "Tavelin" / "config"));
-    EXPECT_EQ(FilesInDataFolder(), std::vector<std::filesystem::path>{"config"});
+TEST_F(SavedSettings, ReportNoErrorWhenSaved) {
+    EXPECT_FALSE(SaveSettings(dataFolder, "01:30:00", "00:10:00"));
+    EXPECT_FALSE(SaveSettings(dataFolder, "01:30:00", "00:10:00")) << "over an existing file";
+    EXPECT_EQ(SettingsFilePath(dataFolder), dataFolder + L"\\config");
 }
 
-TEST_F(SavedSettings, WriteNothingWhenTheFolderCannotBeCreated) {
-    const std::wstring unreachable = appData.Wide(L"missing\\parent\\Tavelin");
-    SaveSettings(unreachable, "00:45:00", "00:02:30");
-    EXPECT_FALSE(std::filesystem::exists(appData.Path() / "missing"));
+// Each failure gives the system's code for its cause, leaves what was there whole and leaves no
+// temporary file behind. The codes are GetLastError's on Windows and errno's elsewhere.
+struct TSaveFailureCase {
+    const char* name;
+    // Paths below the application-data folder: folders made first, then files with their content.
+    std::vector<std::wstring> folders;
+    std::vector<std::pair<std::wstring, std::string>> files;
+    std::wstring dataFolder;
+    int windowsError;
+    int nativeError;
+};
+
+void PrintTo(const TSaveFailureCase& entry, std::ostream* output) {
+    *output << entry.name;
 }
+
+// Sizes around the read chunk, with every byte value, so a lost or doubled chunk shows.
+TEST(ReadWholeFile, GivesBackEveryByte) {
+    TTestFolder folder;
+    for (const std::size_t size : {0, 1, 4095, 4096, 4097, 10000}) {
+        std::string bytes(size, '\0');
+        for (std::size_t index = 0; index < size; ++index) {
+            bytes[index] = static_cast<char>((index * 7 + index / 256) % 256);
+        }
+        WriteBytes(folder.Wide(L"file"), bytes);
+        const auto content = ReadWholeFile(folder.Wide(L"file"));
+        ASSERT_TRUE(content.has_value()) << size;
+        EXPECT_EQ(content->size(), size);
+        EXPECT_TRUE(*content == bytes) << "the bytes differ at size " << size;
+    }
+}
+
+TEST(ReadWholeFile, GivesNothingForAMissingFileOrAFolder) {
+    TTestFolder folder;
+    EXPECT_EQ(ReadWholeFile(folder.Wide(L"missing")), std::nullopt);
+    CreateFolder(folder.Wide(L"folder"));
+    EXPECT_EQ(ReadWholeFile(folder.Wide(L"folder")), std::nullopt);
+}
+
+class FailedSaves : public testing::TestWithParam<TSaveFailureCase> {};
+
+constexpr int PathNotFound = 3;  // ERROR_PATH_NOT_FOUND
+constexpr int AccessDenied = 5;  // ERROR_ACCESS_DENIED
+
+std::vector<std::string> TreeOf(const std::filesystem::path& root) {
+    std::vector<std::string> tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string name = std::filesystem::relative(entry.path(), root).generic_string();
+        if (entry.is_directory()) {
+            tree.push_back(name + "/");
+            continue;
+        }
+        std::ifstream file(entry.path(), std::ios::binary);
+        tree.push_back(name + "=" + std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+    }
+    std::sort(tree.begin(), tree.end());
+    return tree;
+}
+
+TEST_P(FailedSaves, GiveTheSystemsReasonAndChangeNothing) {
+    const TSaveFailureCase& c = GetParam();
+    TTestFolder appData;
+    for (const std::wstring& folder : c.folders) {
+        std::filesystem::create_directories(FileSystemPath(appData.Wide(folder)));
+    }
+    for (const auto& [file, content] : c.files) {
+        WriteBytes(appData.Wide(file), content);
+    }
+    const std::vector<std::string> before = TreeOf(appData.Path());
+
+    const std::error_code error = SaveSettings(appData.Wide(c.dataFolder), "00:45:00", "00:02:30");
+#ifdef _WIN32
+    EXPECT_EQ(error.value(), c.windowsError);
+#else
+    EXPECT_EQ(error.value(), c.nativeError);
+#endif
+    EXPECT_EQ(error.category(), std::system_category());
+    EXPECT_EQ(TreeOf(appData.Path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, FailedSaves,
+    testing::Values(
+        TSaveFailureCase{"DataFolderIsAFile", {}, {{L"Tavelin", "a file"}}, L"Tavelin", PathNotFound, ENOTDIR},
+        TSaveFailureCase{"ParentMissing", {}, {}, L"missing\\parent\\Tavelin", PathNotFound, ENOENT},
+        TSaveFailureCase{"ConfigIsAFolder", {L"Tavelin\\config"}, {}, L"Tavelin", AccessDenied, EISDIR},
+        TSaveFailureCase{"ConfigIsAFolderWithContent", {L"Tavelin\\config"}, {{L"Tavelin\\config\\old", "kept"}},
+                         L"Tavelin", AccessDenied, EISDIR},
+        TSaveFailureCase{"TemporaryFileCannotBeMade",
+                         {L"Tavelin\\config.tmp"},
+                         {{L"Tavelin\\config", "12:00:00\r\n12:00:00\r\n"}, {L"Tavelin\\config.tmp\\in-the-way", ""}},
+                         L"Tavelin", AccessDenied, EISDIR}),
+    [](const testing::TestParamInfo<TSaveFailureCase>& entry) { return entry.param.name; });
 
 TEST(DataFolderPath, IsTheApplicationDataFolderWithTavelin) {
     EXPECT_EQ(DataFolderPath(), AppDataFolderPath() + L"\\Tavelin");

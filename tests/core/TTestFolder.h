@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FileSystem.h"
+#include "core/FileSystemPath.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,10 +1,15 @@
 // Inspects a running Tavelin through Win32 alone, as any other program on the same desktop could,
 // and prints what it finds as one JSON object. The end-to-end harness runs it beside Tavelin.exe.
 //
-//   tavelin_probe window <caption>   the top-level window, its children, focus and work area
+//   tavelin_probe window <caption>   the top-level window, its children, focus and work area, its
+//                                    DPI, and each child's text measured in the dialog font at it
 //   tavelin_probe close <caption>    what the close box does: WM_SYSCOMMAND SC_CLOSE
 //   tavelin_probe menu               whether a popup menu is open, and where
 //   tavelin_probe windows            every visible top-level window
+//   tavelin_probe power suspend|resume   what the system sends every top-level window before it
+//                                    sleeps and after it wakes
+//   tavelin_probe clock              the steady tick count and the local wall-clock time
+//   tavelin_probe serve              the same commands from standard input, one answer a line
 
 #include <windows.h>
 #include <commctrl.h>
@@ -122,6 +127,39 @@ std::vector<HWND> Children(HWND parent)
     return children;
 }
 
+// The DPI the window is drawn at: looked up at run time, as Windows 7 has no GetDpiForWindow.
+int WindowDpi(HWND window)
+{
+    using TGetDpiForWindow = UINT(WINAPI*)(HWND);
+    const auto getDpiForWindow = reinterpret_cast<TGetDpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr)
+        return static_cast<int>(getDpiForWindow(window));
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// What a text needs in the system's dialog font made for the DPI: a control that is smaller cuts
+// its text off.
+SIZE TextExtent(const std::wstring& text, int dpi)
+{
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const HDC screen = GetDC(nullptr);
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, GetDeviceCaps(screen, LOGPIXELSY));
+    const HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    SIZE extent = {};
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    return extent;
+}
+
 RECT WorkArea(HWND window)
 {
     MONITORINFO info = {};
@@ -146,7 +184,8 @@ std::string WindowJson(HWND window)
                        ",\"foreground\":" + Bool(GetForegroundWindow() == window) +
                        ",\"active\":" + Bool(thread.hwndActive == window) + ",\"rect\":" + Rect(rect) +
                        ",\"client\":" + Rect(ClientOnScreen(window)) + ",\"workArea\":" + Rect(WorkArea(window)) +
-                       ",\"children\":[";
+                       ",\"dpi\":" + std::to_string(WindowDpi(window)) + ",\"children\":[";
+    const int dpi = WindowDpi(window);
     const std::vector<HWND> children = Children(window);
     for (size_t i = 0; i < children.size(); ++i) {
         const HWND child = children[i];
@@ -158,6 +197,10 @@ std::string WindowJson(HWND window)
                 ",\"enabled\":" + Bool(IsWindowEnabled(child) != FALSE) +
                 ",\"visible\":" + Bool(IsWindowVisible(child) != FALSE) +
                 ",\"focused\":" + Bool(thread.hwndFocus == child) + ",\"rect\":" + Rect(childRect);
+        // A picker shows its time, not its window text.
+        const bool picker = lstrcmpiW(className.c_str(), DATETIMEPICK_CLASSW) == 0;
+        const SIZE extent = TextExtent(picker ? L"00:00:00" : WindowText(child), dpi);
+        json += ",\"textExtent\":[" + std::to_string(extent.cx) + "," + std::to_string(extent.cy) + "]";
         if (lstrcmpiW(className.c_str(), DATETIMEPICK_CLASSW) == 0)
             json += ",\"time\":" + PickerTime(child);
         json += "}";
@@ -200,34 +243,101 @@ std::string WindowsJson()
     return json + "]}";
 }
 
+// Sent rather than posted, so that every window has handled it when the answer comes.
+std::string PowerJson(WPARAM event)
+{
+    DWORD_PTR answer = 0;
+    const bool sent = SendMessageTimeoutW(HWND_BROADCAST, WM_POWERBROADCAST, event, 0, SMTO_ABORTIFHUNG, 10000,
+                                          &answer) != 0;
+    return "{\"sent\":" + Bool(sent) + "}";
+}
+
+std::string ClockJson()
+{
+    SYSTEMTIME local = {};
+    GetLocalTime(&local);
+    char text[128];
+    std::snprintf(text, sizeof text, "{\"ticks\":%llu,\"local\":\"%04u.%02u.%02u %02u:%02u:%02u\"}",
+                  static_cast<unsigned long long>(GetTickCount64()), local.wYear, local.wMonth, local.wDay,
+                  local.wHour, local.wMinute, local.wSecond);
+    return text;
+}
+
+// The answer to one command, or nothing when the command is not known.
+std::string Answer(const std::vector<std::wstring>& args)
+{
+    const std::wstring command = args.empty() ? L"" : args[0];
+    if (command == L"menu" && args.size() == 1)
+        return MenuJson();
+    if (command == L"windows" && args.size() == 1)
+        return WindowsJson();
+    if (command == L"clock" && args.size() == 1)
+        return ClockJson();
+    if (command == L"power" && args.size() == 2 && args[1] == L"suspend")
+        return PowerJson(PBT_APMSUSPEND);
+    if (command == L"power" && args.size() == 2 && args[1] == L"resume")
+        return PowerJson(PBT_APMRESUMEAUTOMATIC);
+    if ((command == L"window" || command == L"close") && args.size() == 2) {
+        const HWND window = FindWindowW(nullptr, args[1].c_str());
+        if (window == nullptr)
+            return "{\"found\":false}";
+        if (command == L"close")
+            return "{\"found\":true,\"posted\":" + Bool(PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE) +
+                   "}";
+        return WindowJson(window);
+    }
+    return {};
+}
+
+std::wstring Wide(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length);
+    return result;
+}
+
+// Answers commands read from standard input, one a line with its arguments separated by tabs, until
+// the input ends: starting a Wine process per question would cost far more than the question.
+int Serve()
+{
+    char line[4096];
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
+        std::string text = line;
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.pop_back();
+        std::vector<std::wstring> args;
+        size_t start = 0;
+        for (size_t tab = text.find('\t'); tab != std::string::npos; tab = text.find('\t', start)) {
+            args.push_back(Wide(text.substr(start, tab - start)));
+            start = tab + 1;
+        }
+        args.push_back(Wide(text.substr(start)));
+        const std::string answer = Answer(args);
+        std::puts(answer.empty() ? "{\"error\":\"unknown command\"}" : answer.c_str());
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main()
 {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    const std::wstring command = argc > 1 ? argv[1] : L"";
-    std::string output;
-    if (command == L"menu" && argc == 2) {
-        output = MenuJson();
-    } else if (command == L"windows" && argc == 2) {
-        output = WindowsJson();
-    } else if ((command == L"window" || command == L"close") && argc == 3) {
-        const HWND window = FindWindowW(nullptr, argv[2]);
-        if (window == nullptr) {
-            output = "{\"found\":false}";
-        } else if (command == L"close") {
-            output = "{\"found\":true,\"posted\":" +
-                     Bool(PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE) + "}";
-        } else {
-            output = WindowJson(window);
-        }
-    } else {
-        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows\n", stderr);
-        LocalFree(argv);
+    std::vector<std::wstring> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    LocalFree(argv);
+    if (args.size() == 1 && args[0] == L"serve")
+        return Serve();
+    const std::string answer = Answer(args);
+    if (answer.empty()) {
+        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock | serve\n",
+                   stderr);
         return 2;
     }
-    std::puts(output.c_str());
-    LocalFree(argv);
+    std::puts(answer.c_str());
     return 0;
 }

@@ -2,11 +2,13 @@
 screenshots with ImageMagick, text read back with tesseract, plus the Win32 probe for what a
 picture cannot tell (enabled state, focus, foreground, work area, picker values)."""
 
+import difflib
 import json
 import os
 import pathlib
 import pwd
 import re
+import select
 import subprocess
 import tempfile
 import time
@@ -38,6 +40,22 @@ def wait_for(condition, timeout, what, interval=0.1):
 
 def run(args, timeout=30, **kwargs):
     return subprocess.run(args, capture_output=True, text=True, timeout=timeout, check=True, **kwargs).stdout
+
+
+def reads_whole(line, text):
+    """Whether an OCR line begins with the text, every word of it whole. Small type is misread
+    (a for &, k for l), so a word may differ in a character or two but not lose its end, as a
+    word cut off by an edge or covered by the next control would."""
+    read, expected = line.split(), text.split()
+    if len(read) < len(expected):
+        return False
+    for got, want in zip(read, expected):
+        if abs(len(got) - len(want)) > 1:
+            return False
+        if len(want) > 2 and difflib.SequenceMatcher(None, got, want).ratio() < 0.75:
+            return False
+    return True
+
 
 
 def centre(rect):
@@ -78,13 +96,57 @@ class Environment:
 
 
 class Probe:
-    """The Win32 view of the desktop, through tavelin_probe.exe in the same prefix."""
+    """The Win32 view of the desktop, through tavelin_probe.exe in the same prefix. One probe process
+    answers every question, so that a question costs milliseconds rather than a Wine start."""
 
     def __init__(self, exe):
         self.exe = str(exe)
+        self.process = None
+        self.errors = None
+        self.pending = b""
+
+    def start(self):
+        # Its error output goes to a file: a Wine process it happens to start (the desktop) inherits
+        # it and would hold a pipe open.
+        self.errors = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(["wine", self.exe, "serve"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=self.errors)
+        self.pending = b""
+
+    def stop(self):
+        if self.process is not None:
+            self.process.stdin.close()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(timeout=30)
+            self.process.stdout.close()
+            self.errors.close()
+            self.process = None
+
+    def read_line(self, timeout):
+        deadline = time.monotonic() + timeout
+        output = self.process.stdout.fileno()
+        while b"\n" not in self.pending:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([output], [], [], left)[0]:
+                raise AssertionError(f"tavelin_probe gave no answer in {timeout} s")
+            chunk = os.read(output, 65536)
+            if not chunk:
+                self.errors.seek(0)
+                raise AssertionError(f"tavelin_probe ended: {self.errors.read()[-2000:]!r}")
+            self.pending += chunk
+        line, self.pending = self.pending.split(b"\n", 1)
+        return line.decode()
 
     def query(self, *args):
-        return json.loads(run(["wine", self.exe, *args]).strip().splitlines()[-1])
+        if self.process is None or self.process.poll() is not None:
+            self.stop()
+            self.start()
+        self.process.stdin.write(("\t".join(args) + "\n").encode())
+        self.process.stdin.flush()
+        return json.loads(self.read_line(timeout=30))
 
     def window(self, caption):
         return self.query("window", caption)
@@ -95,6 +157,10 @@ class Probe:
 
     def menu(self):
         return self.query("menu")
+
+    def power(self, event):
+        """What the system sends every top-level window around a sleep: "suspend" or "resume"."""
+        return self.query("power", event)
 
     def visible_windows(self):
         return self.query("windows")["windows"]
@@ -192,8 +258,15 @@ class Screen:
 
     @staticmethod
     def keys(*names):
-        # Without a window manager keyboard input goes to the window under the pointer.
+        """Key presses, to whichever window the window manager has given the keyboard focus."""
         run(["xdotool", "key", "--delay", "60", *names])
+
+    @staticmethod
+    def focused_name():
+        """Name of the X window that has the keyboard focus, or None."""
+        found = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], capture_output=True, text=True,
+                               timeout=30)
+        return found.stdout.strip() if found.returncode == 0 else None
 
     @staticmethod
     def tray():
@@ -202,19 +275,23 @@ class Screen:
                                capture_output=True, text=True, timeout=30).stdout.split()
         if not found:
             return None
-        shell = run(["xdotool", "getwindowgeometry", "--shell", found[0]])
-        values = dict(line.split("=") for line in shell.split())
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        # The window manager frames the tray window; only xwininfo's absolute position is where
+        # its icons are on the screen.
+        info = run(["xwininfo", "-id", found[0]])
+        values = dict(re.findall(r"^\s*(Absolute upper-left X|Absolute upper-left Y|Width|Height):\s+(-?\d+)$",
+                                 info, re.MULTILINE))
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]), int(values["Width"]),
+                int(values["Height"]))
 
 
 class Program:
     """One run of Tavelin.exe, started as a user would start it, in an empty working folder."""
 
-    def __init__(self, environment):
+    def __init__(self, environment, env=None):
         self.environment = environment
         self.workdir = tempfile.TemporaryDirectory(prefix="tavelin-e2e-")
         self.started = time.monotonic()
-        self.process = subprocess.Popen(["wine", str(environment.exe)], cwd=self.workdir.name,
+        self.process = subprocess.Popen(["wine", str(environment.exe)], cwd=self.workdir.name, env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def running(self):

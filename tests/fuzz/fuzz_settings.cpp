@@ -1,6 +1,7 @@
 // Any settings file content: loading must leave values a time picker can hold, and saving them
 // must give back exactly the same values and bytes.
 #include "core/FileSystem.h"
+#include "core/FileSystemPath.h"
 #include "core/Settings.h"
 #include "core/SettingsContent.h"
 #include "core/TimeTextReading.h"

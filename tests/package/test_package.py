@@ -14,7 +14,7 @@ import unittest
 import zipfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "e2e"))
-from tavelin_driver import TRAY_NAME, Probe, Screen, required_env, run, wait_for  # noqa: E402
+from tavelin_driver import Probe, Screen, required_env, wait_for  # noqa: E402
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavelin"
 SETTINGS = b"00:25:00\r\n00:03:00\r\n"
@@ -76,9 +76,10 @@ class Prefix:
                             else ("REG_SZ", re.sub(r"\\(.)", r"\1", string)))
         return values
 
-    @staticmethod
-    def all_ended(timeout):
-        """Whether every program of the prefix ends by itself within timeout seconds."""
+    def all_ended(self, timeout):
+        """Whether every program of the prefix ends by itself within timeout seconds; the probe,
+        which would run on, ends first."""
+        self.probe.stop()
         try:
             subprocess.run(["wineserver", "-w"], capture_output=True, timeout=timeout)
             return True
@@ -92,14 +93,10 @@ class Prefix:
 
     def icon_drawn(self):
         """Whether Wine's tray window shows an icon in its first slot (not a blank slot)."""
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{TRAY_NAME}$"],
-                               capture_output=True, text=True, timeout=30).stdout.split()
-        if not found:
+        tray = self.screen.tray()
+        if tray is None:
             return False
-        # Under a window manager the window is framed; xwininfo gives its client area on screen.
-        info = run(["xwininfo", "-id", found[0]])
-        x, y, height = (int(re.search(rf"{key}:\s+(-?\d+)", info).group(1))
-                        for key in ("Absolute upper-left X", "Absolute upper-left Y", "Height"))
+        x, y, _, height = tray
         values = [v for row in self.screen.gray_pixels(self.screen.shot("tray"), (x, y, x + 20, y + height))
                   for v in row]
         return max(values) - min(values) > 60
@@ -150,6 +147,7 @@ class ReleaseFilesTest(unittest.TestCase):
 class ZipTest(unittest.TestCase):
     def test_holds_four_files_and_runs_from_a_non_ascii_folder(self):
         release, prefix = Release(), Prefix()
+        self.addCleanup(prefix.probe.stop)
         with zipfile.ZipFile(release.zip) as archive:
             self.assertEqual(sorted(archive.namelist()), ZIP_FILES)
             self.assertIsNone(archive.testzip())
@@ -180,6 +178,10 @@ class InstallerTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.release, cls.prefix = Release(), Prefix()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.prefix.probe.stop()
 
     def install(self, *switches):
         self.assertEqual(self.prefix.wine(str(self.release.setup), "/S", *switches), 0)
