@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every configuration and runs every test: the core natively, the core under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, and the
-# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the
+# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine, and last the release
+# zip and installer (scripts/package.sh) installed, started and removed under Wine.
 #
 # The native levels build and run at a lower priority beside the Windows build, whose Wine prefix
 # is made meanwhile; the Windows level, which mostly waits on the program under test, then runs
@@ -46,27 +47,29 @@ build() {
     "$@" cmake --build --preset "$preset"
 }
 
-# Runs ctest for a built preset and writes its counts of test cases to $work/<preset>.count; a
-# failure is counted, not fatal, so every level runs.
+# Runs the tests of a built preset with the label "package" (when $2 is -L) or without it (-LE),
+# and writes their counts of test cases to $work/<preset><$2>.count; a failure is counted, not
+# fatal, so every level runs. Further arguments run ctest (nice).
 run_ctest() {
-    local preset=$1 log passed failed
-    shift
+    local preset=$1 label_option=$2 log passed failed
+    shift 2
     log=$(mktemp -p "$work")
     rm -rf "build/$preset/test-results"
-    "$@" ctest --test-dir "build/$preset" --output-on-failure --timeout 600 2>&1 | tee "$log" || true
+    "$@" ctest --test-dir "build/$preset" --output-on-failure --timeout 600 "$label_option" package 2>&1 |
+        tee "$log" || true
     if grep -q 'No tests were found' "$log"; then
         passed=0 failed=0
     else
         read -r passed failed < <(python3 scripts/count-tests.py "$log" "build/$preset/test-results")
     fi
-    echo "$passed $failed" >"$work/$preset.count"
+    echo "$passed $failed" >"$work/$preset$label_option.count"
 }
 
 # Records the counts a level left; a level that ended before writing them counts as one failure.
 record_ctest() {
-    local label=$1 preset=$2 passed=0 failed=1
-    if [[ -s $work/$preset.count ]]; then
-        read -r passed failed <"$work/$preset.count"
+    local label=$1 counts=$work/$2.count passed=0 failed=1
+    if [[ -s $counts ]]; then
+        read -r passed failed <"$counts"
     else
         echo "$label ended without counting its tests"
     fi
@@ -76,7 +79,7 @@ record_ctest() {
 native_level() {
     local preset=$1
     build "$preset" "${background[@]}"
-    run_ctest "$preset" "${background[@]}"
+    run_ctest "$preset" -LE "${background[@]}"
 }
 
 # Each fuzzer runs for the full time, side by side with the others.
@@ -121,24 +124,30 @@ echo "=== building windows (the native levels build beside it; their output foll
 build windows
 wait "$boot_pid"
 boot_pid=""
-run_ctest windows >"$work/windows.log" 2>&1 &
+run_ctest windows -LE >"$work/windows.log" 2>&1 &
 wine_pid=$!
 
 wait "$native_pid" || true
 native_pid=""
 echo "=== native"
 cat "$work/native.log"
-record_ctest "native" native
+record_ctest "native" native-LE
 echo "=== native under sanitizers"
 cat "$work/native-sanitize.log"
-record_ctest "native under sanitizers" native-sanitize
+record_ctest "native under sanitizers" native-sanitize-LE
 run_fuzzers
 
 wait "$wine_pid" || true
 wine_pid=""
 echo "=== windows under wine"
 cat "$work/windows.log"
-record_ctest "windows under wine" windows
+record_ctest "windows under wine" windows-LE
+
+# After the Windows level, so that their Wine runs do not compete; each scenario makes its own Wine
+# prefix and X display.
+echo "=== package under wine"
+run_ctest windows -L
+record_ctest "package under wine" windows-L
 
 echo
 echo "=== summary"
