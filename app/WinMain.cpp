@@ -1,11 +1,18 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/PauseSchedule.h"
+#include "core/Presentation.h"
+#include "core/Settings.h"
+#include "core/TAbsence.h"
+#include "core/TSteadyClock.h"
+#include "core/TrayTooltip.h"
 
 #include "toolkit/TRepeatedAction.h"
 #include "toolkit/TWindow.h"
 #include "toolkit/TWindowList.h"
 
+#include "ui/ReportSaveFailure.h"
+#include "ui/TAbsenceWatch.h"
 #include "ui/TConfigurationWindow.h"
 #include "ui/TInstanceLock.h"
 #include "ui/TInstanceMailbox.h"
@@ -18,6 +25,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -42,7 +50,9 @@ std::vector<std::wstring> CommandLineArguments() {
 }  // namespace
 
 // The objects live in this frame and go in reverse order, so every callback goes before the state
-// it refers to; the lock goes last, once the icon has left. The exit code is always 0.
+// it refers to; the lock goes last, once the icon has left. The exit code is always 0. Every
+// handler reads the steady clock, so setting the wall clock moves neither the next pause nor a
+// running one.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TInstanceLock instanceLock(InstanceLockName);
     const bool quit = IsQuitCommand(CommandLineArguments());
@@ -65,22 +75,28 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 0;
     }
 
+    const TSteadyClock steadyClock;
+    const TClock now = [&steadyClock] { return steadyClock.Now(); };
     AppState state;
-    InitializeAppState(state);
+    InitializeAppState(state, now);
+    TAbsence absence;
 
     TWindowList dialogWindows;
 
     TPauseWindow pauseWindow(dialogWindows);
-    pauseWindow.OnDismissed = [&] { OnPauseDismissed(state, pauseWindow); };
+    pauseWindow.OnDismissed = [&] { OnPauseDismissed(state, pauseWindow, now); };
 
     TConfigurationWindow configWindow(dialogWindows, state.helpFilePath);
     configWindow.GetIntervalPicker().SetValue(state.interval);
     configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
     configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength) {
-        OnSettingsAccepted(state, pauseWindow, interval, pauseLength);
+        // Reported while the window is still shown, so the box stands over the values it concerns.
+        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength, now)) {
+            ReportSaveFailure(configWindow, SettingsFilePath(state.dataFolder), error);
+        }
     };
 
-    TTrayIcon trayIcon(ProgramFilePath(), 0, L"Tavelin");
+    TTrayIcon trayIcon(ProgramFilePath(), 0, TrayTooltip(state, pauseWindow.IsShown, now()));
     trayIcon.SetOnContextMenu([&] { OnTrayMenu(configWindow, state.helpFilePath); });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
 
@@ -89,7 +105,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     mailbox.SetOnOpen([&] { OnTrayDoubleClick(configWindow); });
     mailbox.SetOnQuit(Quit);
 
-    TRepeatedAction timer([&] { OnTimerTick(state, pauseWindow); }, 1.0);
+    TAbsenceWatch absenceWatch([&](TAbsence::TReason reason) { OnUserLeft(absence, reason, now); },
+                               [&](TAbsence::TReason reason) {
+                                   OnUserReturned(state, absence, reason, pauseWindow, now);
+                               });
+
+    TRepeatedAction timer(
+        [&] {
+            OnTimerTick(state, pauseWindow, now, absence, IsPresenting);
+            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, now()));
+        },
+        1.0);
 
     RunMessageLoop(dialogWindows);
     return 0;

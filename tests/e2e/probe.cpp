@@ -6,6 +6,9 @@
 //   tavelin_probe close <caption>    what the close box does: WM_SYSCOMMAND SC_CLOSE
 //   tavelin_probe menu               whether a popup menu is open, and where
 //   tavelin_probe windows            every visible top-level window
+//   tavelin_probe power suspend|resume   what the system sends every top-level window before it
+//                                    sleeps and after it wakes
+//   tavelin_probe clock              the steady tick count and the local wall-clock time
 //   tavelin_probe serve              the same commands from standard input, one answer a line
 
 #include <windows.h>
@@ -240,6 +243,26 @@ std::string WindowsJson()
     return json + "]}";
 }
 
+// Sent rather than posted, so that every window has handled it when the answer comes.
+std::string PowerJson(WPARAM event)
+{
+    DWORD_PTR answer = 0;
+    const bool sent = SendMessageTimeoutW(HWND_BROADCAST, WM_POWERBROADCAST, event, 0, SMTO_ABORTIFHUNG, 10000,
+                                          &answer) != 0;
+    return "{\"sent\":" + Bool(sent) + "}";
+}
+
+std::string ClockJson()
+{
+    SYSTEMTIME local = {};
+    GetLocalTime(&local);
+    char text[128];
+    std::snprintf(text, sizeof text, "{\"ticks\":%llu,\"local\":\"%04u.%02u.%02u %02u:%02u:%02u\"}",
+                  static_cast<unsigned long long>(GetTickCount64()), local.wYear, local.wMonth, local.wDay,
+                  local.wHour, local.wMinute, local.wSecond);
+    return text;
+}
+
 // The answer to one command, or nothing when the command is not known.
 std::string Answer(const std::vector<std::wstring>& args)
 {
@@ -248,6 +271,12 @@ std::string Answer(const std::vector<std::wstring>& args)
         return MenuJson();
     if (command == L"windows" && args.size() == 1)
         return WindowsJson();
+    if (command == L"clock" && args.size() == 1)
+        return ClockJson();
+    if (command == L"power" && args.size() == 2 && args[1] == L"suspend")
+        return PowerJson(PBT_APMSUSPEND);
+    if (command == L"power" && args.size() == 2 && args[1] == L"resume")
+        return PowerJson(PBT_APMRESUMEAUTOMATIC);
     if ((command == L"window" || command == L"close") && args.size() == 2) {
         const HWND window = FindWindowW(nullptr, args[1].c_str());
         if (window == nullptr)
@@ -305,7 +334,8 @@ int main()
         return Serve();
     const std::string answer = Answer(args);
     if (answer.empty()) {
-        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | serve\n", stderr);
+        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock | serve\n",
+                   stderr);
         return 2;
     }
     std::puts(answer.c_str());

@@ -158,6 +158,10 @@ class Probe:
     def menu(self):
         return self.query("menu")
 
+    def power(self, event):
+        """What the system sends every top-level window around a sleep: "suspend" or "resume"."""
+        return self.query("power", event)
+
     def visible_windows(self):
         return self.query("windows")["windows"]
 
@@ -283,11 +287,11 @@ class Screen:
 class Program:
     """One run of Tavelin.exe, started as a user would start it, in an empty working folder."""
 
-    def __init__(self, environment):
+    def __init__(self, environment, env=None):
         self.environment = environment
         self.workdir = tempfile.TemporaryDirectory(prefix="tavelin-e2e-")
         self.started = time.monotonic()
-        self.process = subprocess.Popen(["wine", str(environment.exe)], cwd=self.workdir.name,
+        self.process = subprocess.Popen(["wine", str(environment.exe)], cwd=self.workdir.name, env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def running(self):

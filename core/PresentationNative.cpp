@@ -1,0 +1,5 @@
+#include "core/Presentation.h"
+
+bool IsPresenting() {
+    return false;
+}
