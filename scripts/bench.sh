@@ -20,17 +20,11 @@ mkdir -p "$out/bin"
 cp build/windows/bin/Tavelin.exe build/windows/bin/TavelinFloor.exe build/windows/bin/TavelinBenchDriver.exe "$out/bin/"
 
 source scripts/wine-env.sh
-openbox_pid=""
-stop() {
-    [[ -n $openbox_pid ]] && kill "$openbox_pid" 2>/dev/null || true
-    tavelin_wine_stop
-}
-trap stop EXIT
+trap tavelin_wine_stop EXIT
 trap 'exit 130' INT TERM
 
+# The display comes with its window manager.
 tavelin_xvfb_start
-openbox >/dev/null 2>&1 &
-openbox_pid=$!
 tavelin_wine_start
 
 python3 scripts/bench.py "$out"
