@@ -2,13 +2,16 @@
 #include "core/CommandLine.h"
 #include "core/PauseSchedule.h"
 #include "core/Presentation.h"
+#include "core/Settings.h"
 #include "core/TAbsence.h"
 #include "core/TSteadyClock.h"
+#include "core/TrayTooltip.h"
 
 #include "toolkit/TRepeatedAction.h"
 #include "toolkit/TWindow.h"
 #include "toolkit/TWindowList.h"
 
+#include "ui/ReportSaveFailure.h"
 #include "ui/TAbsenceWatch.h"
 #include "ui/TConfigurationWindow.h"
 #include "ui/TInstanceLock.h"
@@ -22,6 +25,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -86,10 +90,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     configWindow.GetIntervalPicker().SetValue(state.interval);
     configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
     configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength) {
-        OnSettingsAccepted(state, pauseWindow, interval, pauseLength, now);
+        // Reported while the window is still shown, so the box stands over the values it concerns.
+        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength, now)) {
+            ReportSaveFailure(configWindow, SettingsFilePath(state.dataFolder), error);
+        }
     };
 
-    TTrayIcon trayIcon(ProgramFilePath(), 0, L"Tavelin");
+    TTrayIcon trayIcon(ProgramFilePath(), 0, TrayTooltip(state, pauseWindow.IsShown, now()));
     trayIcon.SetOnContextMenu([&] { OnTrayMenu(configWindow, state.helpFilePath); });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
 
@@ -103,7 +110,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                                    OnUserReturned(state, absence, reason, pauseWindow, now);
                                });
 
-    TRepeatedAction timer([&] { OnTimerTick(state, pauseWindow, now, absence, IsPresenting); }, 1.0);
+    TRepeatedAction timer(
+        [&] {
+            OnTimerTick(state, pauseWindow, now, absence, IsPresenting);
+            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, now()));
+        },
+        1.0);
 
     RunMessageLoop(dialogWindows);
     return 0;

@@ -2,6 +2,8 @@
 
 #include "core/FileSystemPath.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <system_error>
 
@@ -27,17 +29,35 @@ void CreateFolder(const std::wstring& folder) {
     std::filesystem::create_directory(FileSystemPath(folder), ignored);
 }
 
-bool WriteWholeFile(const std::wstring& file, const std::string& content) {
-    std::ofstream output(FileSystemPath(file), std::ios::binary | std::ios::trunc);
-    output.write(content.data(), static_cast<std::streamsize>(content.size()));
-    output.close();
-    return !output.fail();
+namespace {
+
+std::error_code LastError() {
+    return std::error_code(errno, std::system_category());
 }
 
-bool ReplaceFileWith(const std::wstring& target, const std::wstring& source) {
+}  // namespace
+
+// Through the C library rather than a stream, so that a failure leaves its reason in errno.
+std::error_code WriteWholeFile(const std::wstring& file, const std::string& content) {
+    std::FILE* const stream = std::fopen(FileSystemPath(file).c_str(), "wb");
+    if (stream == nullptr) {
+        return LastError();
+    }
+    std::error_code error;
+    if (std::fwrite(content.data(), 1, content.size(), stream) != content.size() || std::fflush(stream) != 0) {
+        error = LastError();
+    }
+    if (std::fclose(stream) != 0 && !error) {
+        error = LastError();
+    }
+    return error;
+}
+
+std::error_code ReplaceFileWith(const std::wstring& target, const std::wstring& source) {
     std::error_code error;
     std::filesystem::rename(FileSystemPath(source), FileSystemPath(target), error);
-    return !error;
+    // The library files its errno under the generic category; here every code is the system's.
+    return error ? std::error_code(error.value(), std::system_category()) : error;
 }
 
 void RemoveFile(const std::wstring& file) {

@@ -26,19 +26,38 @@ void CreateFolder(const std::wstring& folder) {
     CreateDirectoryW(folder.c_str(), nullptr);
 }
 
-bool WriteWholeFile(const std::wstring& file, const std::string& content) {
-    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    const bool complete = WriteFile(handle, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-                          written == content.size() && FlushFileBuffers(handle);
-    return CloseHandle(handle) && complete;
+namespace {
+
+std::error_code LastError() {
+    return std::error_code(static_cast<int>(GetLastError()), std::system_category());
 }
 
-bool ReplaceFileWith(const std::wstring& target, const std::wstring& source) {
-    return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}  // namespace
+
+std::error_code WriteWholeFile(const std::wstring& file, const std::string& content) {
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return LastError();
+    }
+    DWORD written = 0;
+    std::error_code error;
+    if (!WriteFile(handle, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
+        !FlushFileBuffers(handle)) {
+        error = LastError();
+    } else if (written != content.size()) {
+        error = std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category());
+    }
+    if (!CloseHandle(handle) && !error) {
+        error = LastError();
+    }
+    return error;
+}
+
+std::error_code ReplaceFileWith(const std::wstring& target, const std::wstring& source) {
+    if (!MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return LastError();
+    }
+    return std::error_code();
 }
 
 void RemoveFile(const std::wstring& file) {

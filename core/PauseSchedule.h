@@ -8,6 +8,7 @@
 #include "core/TimeText.h"
 
 #include <string>
+#include <system_error>
 
 // The pause window is reached only through its IsShown flag and ShowTimeLeft(duration text), so the
 // schedule works with any window that offers the two. The clock is meant to be steady (see
@@ -41,10 +42,11 @@ void OnPauseDismissed(AppState& state, TPauseView& pauseWindow, const TClock& no
 
 // Run when the user accepts new settings. Each stored time moves back by its old duration and then
 // forward by the new one, so the next pause keeps its base and a running pause its beginning. The
-// values in memory are taken over before the file is written and hold even if writing fails.
+// values in memory are taken over before the file is written and hold even if writing fails; the
+// result is the save's error, for the caller to report.
 template <typename TPauseView>
-void OnSettingsAccepted(AppState& state, TPauseView& pauseWindow, const std::string& newInterval,
-                        const std::string& newPauseLength, const TClock& now) {
+std::error_code OnSettingsAccepted(AppState& state, TPauseView& pauseWindow, const std::string& newInterval,
+                                   const std::string& newPauseLength, const TClock& now) {
     state.nextPauseStart = ShiftTimestamp(state.nextPauseStart, state.interval, false);
     state.interval = newInterval;
     state.nextPauseStart = ShiftTimestamp(state.nextPauseStart, state.interval, true);
@@ -54,7 +56,7 @@ void OnSettingsAccepted(AppState& state, TPauseView& pauseWindow, const std::str
     if (pauseWindow.IsShown) {
         pauseWindow.ShowTimeLeft(TimestampDifference(now(), state.pauseEnd));
     }
-    SaveSettings(state.dataFolder, state.interval, state.pauseLength);
+    return SaveSettings(state.dataFolder, state.interval, state.pauseLength);
 }
 
 // Run when the session is locked or the computer goes to sleep.

@@ -24,11 +24,20 @@ void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::st
     }
 }
 
-void SaveSettings(const std::wstring& dataFolder, const std::string& interval, const std::string& pauseLength) {
+std::error_code SaveSettings(const std::wstring& dataFolder, const std::string& interval,
+                             const std::string& pauseLength) {
     CreateFolder(dataFolder);
     const std::wstring temporaryFile = dataFolder + L"\\config.tmp";
-    if (!WriteWholeFile(temporaryFile, SettingsContent(interval, pauseLength)) ||
-        !ReplaceFileWith(dataFolder + L"\\config", temporaryFile)) {
+    std::error_code error = WriteWholeFile(temporaryFile, SettingsContent(interval, pauseLength));
+    if (!error) {
+        error = ReplaceFileWith(SettingsFilePath(dataFolder), temporaryFile);
+    }
+    if (error) {
         RemoveFile(temporaryFile);
     }
+    return error;
+}
+
+std::wstring SettingsFilePath(const std::wstring& dataFolder) {
+    return dataFolder + L"\\config";
 }

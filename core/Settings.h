@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 // The per-user application-data folder, or the empty text when the system cannot name it.
 std::wstring AppDataFolderPath();
@@ -15,5 +16,10 @@ void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::st
 
 // Writes both values, each ended by CR LF, to "config" in the data folder, creating the folder if
 // needed. The content goes to a temporary file that then replaces "config", so a failed save
-// leaves the previous file whole and removes the temporary file. Reports nothing.
-void SaveSettings(const std::wstring& dataFolder, const std::string& interval, const std::string& pauseLength);
+// leaves the previous file whole and removes the temporary file. Gives the system's error code of
+// the step that failed (see FileSystem.h), empty when the file was saved.
+std::error_code SaveSettings(const std::wstring& dataFolder, const std::string& interval,
+                             const std::string& pauseLength);
+
+// The settings file in the data folder, as the user can look for it.
+std::wstring SettingsFilePath(const std::wstring& dataFolder);

@@ -1,5 +1,6 @@
 #include "toolkit/TControlButton.h"
 
+#include "toolkit/TSelectedFont.h"
 #include "toolkit/TWindowDC.h"
 #include "toolkit/TextLines.h"
 
@@ -15,6 +16,7 @@ TControlButton::TControlButton(TWindow& ownerWindow, const std::wstring& label, 
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     state->child = CreateWindowExW(0, L"button", label.c_str(), style, 0, 0, 10, 10, owner->GetHandle(), nullptr,
                                    nullptr, nullptr);
+    SendMessageW(state->child, WM_SETFONT, reinterpret_cast<WPARAM>(owner->GetFont()), FALSE);
     state->label = label;
     state->isDefault = isDefault;
 }
@@ -51,11 +53,13 @@ TSize TControlButton::GetNaturalSize() const {
     TSize label(0, 0);
     {
         const TWindowDC dc(owner->GetHandle());
+        const TSelectedFont font(dc.GetHandle(), owner->GetFont());
         label = MeasureTextLines(dc.GetHandle(), state->label);
     }
     TSize margin(0, 0);
     {
         const TWindowDC dc(owner->GetHandle());
+        const TSelectedFont font(dc.GetHandle(), owner->GetFont());
         margin = MeasureTextLines(dc.GetHandle(), L"qqqq");
     }
     return TSize(label.width + margin.width, label.height * 3 / 2);

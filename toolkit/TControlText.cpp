@@ -1,6 +1,7 @@
 #include "toolkit/TControlText.h"
 
 #include "toolkit/TBackgroundMode.h"
+#include "toolkit/TSelectedFont.h"
 #include "toolkit/TSelectedObject.h"
 #include "toolkit/TWindowDC.h"
 #include "toolkit/TextLines.h"
@@ -16,6 +17,7 @@ void TControlText::Paint(HDC& dc) {
         const TSelectedObject pen(dc, CreatePen(PS_NULL, 0, 0));
         Rectangle(dc, position.x, position.y, position.x + size.width, position.y + size.height);
     }
+    const TSelectedFont font(dc, Font());
     const TSize block = MeasureTextLines(dc, text);
     // Centred, but a text larger than the rectangle starts at its left or top edge.
     const std::int32_t dx = size.width / 2 - block.width / 2;
@@ -34,6 +36,7 @@ void TControlText::Move(TPoint newPosition, TSize newSize) {
 
 TSize TControlText::GetNaturalSize() const {
     const TWindowDC screen(nullptr);
+    const TSelectedFont font(screen.GetHandle(), Font());
     return MeasureTextLines(screen.GetHandle(), text);
 }
 
@@ -47,4 +50,8 @@ TPoint TControlText::GetPosition() const {
 
 TSize TControlText::GetSize() const {
     return size;
+}
+
+HFONT TControlText::Font() const {
+    return owner != nullptr ? owner->GetFont() : nullptr;
 }

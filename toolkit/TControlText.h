@@ -7,7 +7,8 @@
 
 #include <string>
 
-// A text drawn by the toolkit itself, centred on a rectangle of its background colour.
+// A text drawn by the toolkit itself in its window's font, centred on a rectangle of its background
+// colour.
 // The text never changes; a window showing a changing text replaces the control.
 class TControlText : public TWindow::TControl {
 public:
@@ -24,6 +25,9 @@ public:
     TSize GetSize() const;
 
 private:
+    // The owner's font, or none once the owner has gone.
+    HFONT Font() const;
+
     TPoint position;
     TSize size;
     TColor backgroundColor;

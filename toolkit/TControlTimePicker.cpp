@@ -2,6 +2,7 @@
 
 #include "core/TimeText.h"
 #include "core/TimeTextReading.h"
+#include "toolkit/TSelectedFont.h"
 #include "toolkit/TWindowDC.h"
 #include "toolkit/TextLines.h"
 
@@ -16,6 +17,7 @@ TControlTimePicker::TControlTimePicker(TWindow& ownerWindow, const std::wstring&
     state->child =
         CreateWindowExW(0, L"SysDateTimePick32", L"Time", WS_CHILD | WS_VISIBLE | WS_TABSTOP | DTS_TIMEFORMAT, 0, 0, 10,
                         10, owner->GetHandle(), nullptr, nullptr, nullptr);
+    SendMessageW(state->child, WM_SETFONT, reinterpret_cast<WPARAM>(owner->GetFont()), FALSE);
     if (!format.empty()) {
         SendMessageW(state->child, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format.c_str()));
     }
@@ -50,6 +52,8 @@ std::string TControlTimePicker::GetValue() const {
 
 TSize TControlTimePicker::GetNaturalSize() const {
     const TWindowDC dc(state->child);
+    // A window's device context starts with the system font, not the one the window was given.
+    const TSelectedFont font(dc.GetHandle(), owner != nullptr ? owner->GetFont() : nullptr);
     const TSize text = MeasureTextLines(dc.GetHandle(), L"22:22:22 AMq");
     return TSize(text.width * 5 / 4, text.height * 3 / 2);
 }

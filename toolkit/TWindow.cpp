@@ -1,5 +1,6 @@
 #include "toolkit/TWindow.h"
 
+#include "toolkit/Dpi.h"
 #include "toolkit/TSelectedObject.h"
 #include "toolkit/TWindowDC.h"
 
@@ -139,6 +140,8 @@ struct TWindow::TState {
 
     HWND handle = nullptr;
     TColor background{0, 0, 0};
+    std::int32_t dpi = DefaultDpi;
+    std::unique_ptr<TFont> font;
     std::vector<TControl*> controls;
     std::vector<TCursor*> cursors;
 };
@@ -166,6 +169,8 @@ TWindow::TWindow(const std::wstring& title, bool show, TWindowList* dialogWindow
                                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     state->background = TColor(GetRValue(face), GetGValue(face), GetBValue(face));
+    state->dpi = WindowDpi(state->handle);
+    state->font = std::make_unique<TFont>(state->dpi);
     SetPropW(state->handle, PropertyName, this);
     if (show) {
         ShowWindow(state->handle, SW_SHOW);
@@ -219,6 +224,18 @@ TColor TWindow::GetBackgroundColor() const {
     return state->background;
 }
 
+std::int32_t TWindow::GetDpi() const {
+    return state->dpi;
+}
+
+HFONT TWindow::GetFont() const {
+    return state->font->GetHandle();
+}
+
+std::int32_t TWindow::Scale(std::int32_t lengthAt96) const {
+    return ScaleToDpi(lengthAt96, state->dpi);
+}
+
 void TWindow::Invalidate() {
     InvalidateRect(state->handle, nullptr, FALSE);
 }
@@ -246,6 +263,10 @@ void TWindow::SetOnClose(const TCallback& callback) {
     onClose = callback;
 }
 
+void TWindow::SetOnDpiChanged(const TCallback& callback) {
+    onDpiChanged = callback;
+}
+
 LRESULT CALLBACK TWindow::WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* const window = static_cast<TWindow*>(GetPropW(hwnd, PropertyName));
     if (window == nullptr) {
@@ -265,6 +286,9 @@ LRESULT TWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_CLOSE:
         // Never the default handling: closing would destroy the system window under the object.
         CallIfSet(onClose);
+        return 0;
+    case WM_DPICHANGED:
+        ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
         break;
@@ -308,6 +332,20 @@ void TWindow::PaintOffScreen() {
     const TMemoryDC memory(bitmap.GetHandle());
     const TPaintDC screen(state->handle);
     BitBlt(screen.GetHandle(), 0, 0, client.width, client.height, memory.GetHandle(), 0, 0, SRCCOPY);
+}
+
+void TWindow::ChangeDpi(std::int32_t dpi, const RECT& proposed) {
+    auto font = std::make_unique<TFont>(dpi);
+    state->dpi = dpi;
+    // The children let go of the old font before it is deleted.
+    for (HWND child = GetWindow(state->handle, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font->GetHandle()), TRUE);
+    }
+    state->font.swap(font);
+    SetWindowPos(state->handle, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
+                 proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    CallIfSet(onDpiChanged);
+    Invalidate();
 }
 
 void RunMessageLoop(TWindowList& dialogWindows) {

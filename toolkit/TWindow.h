@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/TCallback.h"
+#include "toolkit/TFont.h"
 #include "toolkit/TColor.h"
 #include "toolkit/TPoint.h"
 #include "toolkit/TSize.h"
@@ -59,6 +60,12 @@ public:
     TSize GetClientSize() const;
     TColor GetBackgroundColor() const;
 
+    // The DPI the window is drawn at, the font made for it (for the child controls and the texts
+    // drawn into the window) and a length given at 96 DPI scaled to it.
+    std::int32_t GetDpi() const;
+    HFONT GetFont() const;
+    std::int32_t Scale(std::int32_t lengthAt96) const;
+
     void Invalidate();
     void Move(TPoint position, TSize size);
     void Show(bool activate);
@@ -66,6 +73,9 @@ public:
 
     void SetOnResize(const TCallback& callback);
     void SetOnClose(const TCallback& callback);
+    // Called when the window has moved to a monitor of another DPI, after the font of the children
+    // was replaced and the window took the rectangle the system proposed.
+    void SetOnDpiChanged(const TCallback& callback);
 
 private:
     struct TState;
@@ -73,10 +83,12 @@ private:
     static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void PaintOffScreen();
+    void ChangeDpi(std::int32_t dpi, const RECT& proposed);
 
     std::unique_ptr<TState> state;
     TCallback onResize;
     TCallback onClose;
+    TCallback onDpiChanged;
     TWindowList* dialogList;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/TConfigurationWindow.h"
 
+#include "ui/CentreOnWorkArea.h"
 #include "ui/OpenHelp.h"
 #include "ui/ResizeClientArea.h"
 
@@ -16,8 +17,10 @@ TConfigurationWindow::TConfigurationWindow(TWindowList& dialogWindows, const std
       helpButton(*this, L"Help", false),
       cancelHandler(*this),
       requiredSize(0, 0),
-      helpFile(&helpFilePath) {
+      helpFile(&helpFilePath),
+      placed(false) {
     SetOnResize([this] { Layout(); });
+    SetOnDpiChanged([this] { FitToLayout(); });
     SetOnClose([this] { Hide(); });
     okButton.SetOnClick([this] { Accept(); });
     cancelButton.SetOnClick([this] { Hide(); });
@@ -26,44 +29,57 @@ TConfigurationWindow::TConfigurationWindow(TWindowList& dialogWindows, const std
 }
 
 void TConfigurationWindow::Open() {
-    Layout();
-    ResizeClientArea(*this, requiredSize);
-    Layout();
+    FitToLayout();
+    if (!placed) {
+        const HMONITOR monitor = MonitorUnderCursor();
+        CentreOnWorkArea(*this, monitor);
+        // Arriving on a monitor of another DPI resizes the window, so it is centred again at its new size.
+        CentreOnWorkArea(*this, monitor);
+        placed = true;
+    }
     Show(true);
     intervalPicker.SetFocus();
 }
 
+void TConfigurationWindow::FitToLayout() {
+    Layout();
+    ResizeClientArea(*this, requiredSize);
+    Layout();
+}
+
 void TConfigurationWindow::Layout() {
+    // Margins and gaps are 5 pixels at 96 DPI.
+    const std::int32_t gap = Scale(5);
     const TSize intervalLabelSize = intervalLabel.GetNaturalSize();
     const TSize pauseLengthLabelSize = pauseLengthLabel.GetNaturalSize();
     const std::int32_t labelWidth = std::max(intervalLabelSize.width, pauseLengthLabelSize.width);
-    const std::int32_t pickerLeft = labelWidth + 10;
+    const std::int32_t pickerLeft = gap + labelWidth + gap;
 
     const TSize intervalPickerSize = intervalPicker.GetNaturalSize();
-    intervalLabel.Move(TPoint(5, 5), intervalLabelSize);
-    intervalPicker.Move(TPoint(pickerLeft, 5), intervalPickerSize);
+    intervalLabel.Move(TPoint(gap, gap), intervalLabelSize);
+    intervalPicker.Move(TPoint(pickerLeft, gap), intervalPickerSize);
     const std::int32_t row1Height = std::max(std::max(intervalLabelSize.height, 0), intervalPickerSize.height);
-    const std::int32_t row1Right = pickerLeft + intervalPickerSize.width + 5;
+    const std::int32_t row1Right = pickerLeft + intervalPickerSize.width + gap;
 
-    const std::int32_t row2Top = row1Height + 10;
+    const std::int32_t row2Top = gap + row1Height + gap;
     const TSize pauseLengthPickerSize = pauseLengthPicker.GetNaturalSize();
-    pauseLengthLabel.Move(TPoint(5, row2Top), pauseLengthLabelSize);
+    pauseLengthLabel.Move(TPoint(gap, row2Top), pauseLengthLabelSize);
     pauseLengthPicker.Move(TPoint(pickerLeft, row2Top), pauseLengthPickerSize);
     const std::int32_t row2Height = std::max(std::max(pauseLengthLabelSize.height, 0), pauseLengthPickerSize.height);
-    const std::int32_t row2Right = pickerLeft + pauseLengthPickerSize.width + 5;
+    const std::int32_t row2Right = pickerLeft + pauseLengthPickerSize.width + gap;
 
-    const std::int32_t buttonTop = row2Top + row2Height + 5;
+    const std::int32_t buttonTop = row2Top + row2Height + gap;
     const TSize okSize = okButton.GetNaturalSize();
     const TSize cancelSize = cancelButton.GetNaturalSize();
     const TSize helpSize = helpButton.GetNaturalSize();
-    okButton.Move(TPoint(5, buttonTop), okSize);
-    cancelButton.Move(TPoint(okSize.width + 10, buttonTop), cancelSize);
-    helpButton.Move(TPoint(GetClientSize().width - helpSize.width - 5, buttonTop), helpSize);
+    okButton.Move(TPoint(gap, buttonTop), okSize);
+    cancelButton.Move(TPoint(gap + okSize.width + gap, buttonTop), cancelSize);
+    helpButton.Move(TPoint(GetClientSize().width - helpSize.width - gap, buttonTop), helpSize);
     const std::int32_t buttonRowHeight = std::max(std::max(okSize.height, 0), cancelSize.height);
 
-    const std::int32_t width = std::max({std::max(row1Right, 0), row2Right, okSize.width + cancelSize.width + 15,
-                                         okSize.width + cancelSize.width + helpSize.width + 20});
-    requiredSize = TSize(width, buttonTop + buttonRowHeight + 5);
+    const std::int32_t width = std::max({std::max(row1Right, 0), row2Right, okSize.width + cancelSize.width + 3 * gap,
+                                         okSize.width + cancelSize.width + helpSize.width + 4 * gap});
+    requiredSize = TSize(width, buttonTop + buttonRowHeight + gap);
 }
 
 TSize TConfigurationWindow::GetRequiredSize() const {

@@ -20,11 +20,13 @@ public:
     // The help file path is not copied: it must outlive the window.
     TConfigurationWindow(TWindowList& dialogWindows, const std::wstring& helpFilePath);
 
-    // Sizes the window to its content where it stands, brings it to the front and focuses the
-    // interval picker. The pickers keep what they held when the window was last hidden.
+    // Sizes the window to its content, brings it to the front and focuses the interval picker. The
+    // first time it is centred on the work area of the monitor under the mouse, later it opens where
+    // it was left. The pickers keep what they held when the window was last hidden.
     void Open();
 
-    // Two rows of label and picker, then "OK" and "Cancel" on the left and "Help" on the right.
+    // Two rows of label and picker, then "OK" and "Cancel" on the left and "Help" on the right;
+    // margins and gaps follow the window's DPI.
     void Layout();
     TSize GetRequiredSize() const;
 
@@ -33,6 +35,8 @@ public:
 
 private:
     void Accept();
+    // Lays out and resizes the window so that its client area fits the layout.
+    void FitToLayout();
 
     TControlText intervalLabel;
     TControlText pauseLengthLabel;
@@ -49,4 +53,5 @@ public:
 private:
     TSize requiredSize;
     const std::wstring* helpFile;
+    bool placed;
 };

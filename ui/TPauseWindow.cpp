@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-std::int32_t CentredLeft(std::int32_t clientWidth, std::int32_t controlWidth) {
+std::int32_t CentredLeft(std::int32_t clientWidth, std::int32_t controlWidth, std::int32_t margin) {
     const std::int32_t x = clientWidth / 2 - controlWidth / 2;
-    return x > 5 ? x : 5;
+    return x > margin ? x : margin;
 }
 
 TPauseWindow::TPauseWindow(TWindowList& dialogWindows)
@@ -19,6 +19,7 @@ TPauseWindow::TPauseWindow(TWindowList& dialogWindows)
       IsShown(false) {
     SetOnClose([this] { Dismiss(); });
     SetOnResize([this] { Layout(); });
+    SetOnDpiChanged([this] { FitToLayout(); });
     button.SetOnClick([this] { Dismiss(); });
     cancelHandler.SetOnCancel([this] { Dismiss(); });
 }
@@ -41,9 +42,7 @@ void TPauseWindow::ShowTimeLeft(const std::string& remaining) {
         button.Disable();
     }
 
-    Layout();
-    ResizeClientArea(*this, requiredSize);
-    Layout();
+    FitToLayout();
     CentreOnWorkArea(*this);
 
     if (!IsShown) {
@@ -52,24 +51,32 @@ void TPauseWindow::ShowTimeLeft(const std::string& remaining) {
     }
 }
 
+void TPauseWindow::FitToLayout() {
+    Layout();
+    ResizeClientArea(*this, requiredSize);
+    Layout();
+}
+
 void TPauseWindow::Layout() {
+    // Margins and gaps are 5 pixels at 96 DPI.
+    const std::int32_t gap = Scale(5);
     const TSize titleSize = title.GetNaturalSize();
-    title.Move(TPoint(CentredLeft(GetClientSize().width, titleSize.width), 5), titleSize);
+    title.Move(TPoint(CentredLeft(GetClientSize().width, titleSize.width, gap), gap), titleSize);
     std::int32_t widest = std::max(titleSize.width, 0);
-    std::int32_t y = titleSize.height + 10;
+    std::int32_t y = gap + titleSize.height + gap;
 
     if (timeLeftText) {
         const TSize lineSize = timeLeftText->GetNaturalSize();
-        timeLeftText->Move(TPoint(CentredLeft(GetClientSize().width, lineSize.width), y), lineSize);
+        timeLeftText->Move(TPoint(CentredLeft(GetClientSize().width, lineSize.width, gap), y), lineSize);
         widest = std::max(widest, lineSize.width);
-        y += lineSize.height + 5;
+        y += lineSize.height + gap;
     }
 
     const TSize buttonSize = button.GetNaturalSize();
-    button.Move(TPoint(CentredLeft(GetClientSize().width, buttonSize.width), y), buttonSize);
+    button.Move(TPoint(CentredLeft(GetClientSize().width, buttonSize.width, gap), y), buttonSize);
     widest = std::max(widest, buttonSize.width);
 
-    requiredSize = TSize(widest + 10, y + buttonSize.height + 5);
+    requiredSize = TSize(gap + widest + gap, y + buttonSize.height + gap);
 }
 
 TSize TPauseWindow::GetRequiredSize() const {

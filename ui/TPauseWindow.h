@@ -23,13 +23,16 @@ public:
     // the focus every second.
     void ShowTimeLeft(const std::string& remaining);
 
-    // Places the controls in one centred column and records the client size they need.
+    // Places the controls in one centred column and records the client size they need; margins and
+    // gaps follow the window's DPI.
     void Layout();
     TSize GetRequiredSize() const;
     const TControlText* GetTimeLeftText() const;
 
 private:
     void Dismiss();
+    // Lays out and resizes the window so that its client area fits the layout.
+    void FitToLayout();
 
     TControlText title;
     TControlButton button;
@@ -45,5 +48,5 @@ private:
     std::unique_ptr<TControlText> timeLeftText;
 };
 
-// Left edge that centres a control in the client width, but never closer than 5 pixels to the edge.
-std::int32_t CentredLeft(std::int32_t clientWidth, std::int32_t controlWidth);
+// Left edge that centres a control in the client width, but never closer than the margin to the edge.
+std::int32_t CentredLeft(std::int32_t clientWidth, std::int32_t controlWidth, std::int32_t margin);

@@ -63,6 +63,17 @@ void TTrayIcon::TNotificationControl::SetOnDoubleClick(const TCallback& callback
     onDoubleClick = callback;
 }
 
+bool TTrayIcon::TNotificationControl::SetTooltip(const std::wstring& tooltip) {
+    const std::wstring tip = tooltip.substr(0, std::size(iconData.szTip) - 1);
+    if (tip == iconData.szTip) {
+        return false;
+    }
+    tip.copy(iconData.szTip, tip.size());
+    iconData.szTip[tip.size()] = L'\0';
+    Shell_NotifyIconW(NIM_MODIFY, &iconData);
+    return true;
+}
+
 const NOTIFYICONDATAW& TTrayIcon::TNotificationControl::GetIconData() const {
     return iconData;
 }
@@ -77,4 +88,8 @@ void TTrayIcon::SetOnContextMenu(const TCallback& callback) {
 
 void TTrayIcon::SetOnDoubleClick(const TCallback& callback) {
     notification->SetOnDoubleClick(callback);
+}
+
+bool TTrayIcon::SetTooltip(const std::wstring& tooltip) {
+    return notification->SetTooltip(tooltip);
 }

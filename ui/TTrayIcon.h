@@ -27,6 +27,9 @@ public:
 
         void SetOnContextMenu(const TCallback& callback);
         void SetOnDoubleClick(const TCallback& callback);
+        // Changes the tooltip (cut to 127 characters like the first) and tells the shell, but only
+        // when the text differs from the one shown; true when it did.
+        bool SetTooltip(const std::wstring& tooltip);
         const NOTIFYICONDATAW& GetIconData() const;
 
     private:
@@ -44,6 +47,7 @@ public:
 
     void SetOnContextMenu(const TCallback& callback);
     void SetOnDoubleClick(const TCallback& callback);
+    bool SetTooltip(const std::wstring& tooltip);
 
 private:
     // In this order, so that the control leaves the window before the window goes.

@@ -36,9 +36,9 @@ protected:
         window.Hide();
         OnPauseDismissed(state, window, clock);
     }
-    void Accept(const std::string& time, const std::string& interval, const std::string& pauseLength) {
+    std::error_code Accept(const std::string& time, const std::string& interval, const std::string& pauseLength) {
         now = time;
-        OnSettingsAccepted(state, window, interval, pauseLength, clock);
+        return OnSettingsAccepted(state, window, interval, pauseLength, clock);
     }
     // Begins a pause with the given time left before its end.
     void BeginPause(const std::string& time) {
@@ -143,7 +143,7 @@ TEST_F(Schedule, NewSettingsMoveTheTimesByTheChangeAndSaveThem) {
                            {"00:10:00", "00:10:00", "2026.12.08 09:10:00", "2026.12.08 10:10:00"},
                            {"01:00:00", "00:05:00", "2026.12.08 10:00:00", "2026.12.08 10:05:00"}};
     for (const auto& entry : cases) {
-        Accept("2026.12.08 09:20:00", entry.interval, entry.pauseLength);
+        EXPECT_FALSE(Accept("2026.12.08 09:20:00", entry.interval, entry.pauseLength));
         EXPECT_EQ(state.interval, entry.interval);
         EXPECT_EQ(state.pauseLength, entry.pauseLength);
         EXPECT_EQ(state.nextPauseStart, entry.nextPauseStart);
@@ -174,9 +174,9 @@ TEST_F(Schedule, NewPauseLengthRefreshesARunningPause) {
     EXPECT_EQ(window.shown.back(), "00:03:01");
 }
 
-TEST_F(Schedule, KeepsNewValuesWhenTheFileCannotBeWritten) {
+TEST_F(Schedule, KeepsNewValuesAndReportsWhenTheFileCannotBeWritten) {
     state.dataFolder = folder.Wide(L"missing\\Tavelin");
-    Accept("2026.12.08 09:20:00", "00:30:00", "00:10:00");
+    EXPECT_TRUE(Accept("2026.12.08 09:20:00", "00:30:00", "00:10:00"));
     EXPECT_EQ(state.interval, "00:30:00");
     EXPECT_EQ(state.pauseLength, "00:10:00");
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing"));

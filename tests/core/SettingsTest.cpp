@@ -5,6 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -122,19 +129,26 @@ TEST_F(SavedSettings, ReplaceLongerContentAndReadBack) {
     EXPECT_EQ(FilesInDataFolder(), std::vector<std::filesystem::path>{"config"});
 }
 
-TEST_F(SavedSettings, LeaveTheOldFileWholeAndNoTemporaryFileWhenReplacingFails) {
-    // A folder named "config" cannot be replaced by a file.
-    CreateFolder(dataFolder);
-    std::filesystem::create_directory(appData.Path() / "Tavelin" / "config");
-    SaveSettings(dataFolder, "00:45:00", "00:02:30");
-    EXPECT_TRUE(std::filesystem::is_directory(appData.Path() / "Tavelin" / "config"));
-    EXPECT_EQ(FilesInDataFolder(), std::vector<std::filesystem::path>{"config"});
+TEST_F(SavedSettings, ReportNoErrorWhenSaved) {
+    EXPECT_FALSE(SaveSettings(dataFolder, "01:30:00", "00:10:00"));
+    EXPECT_FALSE(SaveSettings(dataFolder, "01:30:00", "00:10:00")) << "over an existing file";
+    EXPECT_EQ(SettingsFilePath(dataFolder), dataFolder + L"\\config");
 }
 
-TEST_F(SavedSettings, WriteNothingWhenTheFolderCannotBeCreated) {
-    const std::wstring unreachable = appData.Wide(L"missing\\parent\\Tavelin");
-    SaveSettings(unreachable, "00:45:00", "00:02:30");
-    EXPECT_FALSE(std::filesystem::exists(appData.Path() / "missing"));
+// Each failure gives the system's code for its cause, leaves what was there whole and leaves no
+// temporary file behind. The codes are GetLastError's on Windows and errno's elsewhere.
+struct TSaveFailureCase {
+    const char* name;
+    // Paths below the application-data folder: folders made first, then files with their content.
+    std::vector<std::wstring> folders;
+    std::vector<std::pair<std::wstring, std::string>> files;
+    std::wstring dataFolder;
+    int windowsError;
+    int nativeError;
+};
+
+void PrintTo(const TSaveFailureCase& entry, std::ostream* output) {
+    *output << entry.name;
 }
 
 // Sizes around the read chunk, with every byte value, so a lost or doubled chunk shows.
@@ -159,6 +173,61 @@ TEST(ReadWholeFile, GivesNothingForAMissingFileOrAFolder) {
     CreateFolder(folder.Wide(L"folder"));
     EXPECT_EQ(ReadWholeFile(folder.Wide(L"folder")), std::nullopt);
 }
+
+class FailedSaves : public testing::TestWithParam<TSaveFailureCase> {};
+
+constexpr int PathNotFound = 3;  // ERROR_PATH_NOT_FOUND
+constexpr int AccessDenied = 5;  // ERROR_ACCESS_DENIED
+
+std::vector<std::string> TreeOf(const std::filesystem::path& root) {
+    std::vector<std::string> tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string name = std::filesystem::relative(entry.path(), root).generic_string();
+        if (entry.is_directory()) {
+            tree.push_back(name + "/");
+            continue;
+        }
+        std::ifstream file(entry.path(), std::ios::binary);
+        tree.push_back(name + "=" + std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+    }
+    std::sort(tree.begin(), tree.end());
+    return tree;
+}
+
+TEST_P(FailedSaves, GiveTheSystemsReasonAndChangeNothing) {
+    const TSaveFailureCase& c = GetParam();
+    TTestFolder appData;
+    for (const std::wstring& folder : c.folders) {
+        std::filesystem::create_directories(FileSystemPath(appData.Wide(folder)));
+    }
+    for (const auto& [file, content] : c.files) {
+        WriteBytes(appData.Wide(file), content);
+    }
+    const std::vector<std::string> before = TreeOf(appData.Path());
+
+    const std::error_code error = SaveSettings(appData.Wide(c.dataFolder), "00:45:00", "00:02:30");
+#ifdef _WIN32
+    EXPECT_EQ(error.value(), c.windowsError);
+#else
+    EXPECT_EQ(error.value(), c.nativeError);
+#endif
+    EXPECT_EQ(error.category(), std::system_category());
+    EXPECT_EQ(TreeOf(appData.Path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, FailedSaves,
+    testing::Values(
+        TSaveFailureCase{"DataFolderIsAFile", {}, {{L"Tavelin", "a file"}}, L"Tavelin", PathNotFound, ENOTDIR},
+        TSaveFailureCase{"ParentMissing", {}, {}, L"missing\\parent\\Tavelin", PathNotFound, ENOENT},
+        TSaveFailureCase{"ConfigIsAFolder", {L"Tavelin\\config"}, {}, L"Tavelin", AccessDenied, EISDIR},
+        TSaveFailureCase{"ConfigIsAFolderWithContent", {L"Tavelin\\config"}, {{L"Tavelin\\config\\old", "kept"}},
+                         L"Tavelin", AccessDenied, EISDIR},
+        TSaveFailureCase{"TemporaryFileCannotBeMade",
+                         {L"Tavelin\\config.tmp"},
+                         {{L"Tavelin\\config", "12:00:00\r\n12:00:00\r\n"}, {L"Tavelin\\config.tmp\\in-the-way", ""}},
+                         L"Tavelin", AccessDenied, EISDIR}),
+    [](const testing::TestParamInfo<TSaveFailureCase>& entry) { return entry.param.name; });
 
 TEST(DataFolderPath, IsTheApplicationDataFolderWithTavelin) {
     EXPECT_EQ(DataFolderPath(), AppDataFolderPath() + L"\\Tavelin");

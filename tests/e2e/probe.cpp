@@ -1,7 +1,8 @@
 // Inspects a running Tavelin through Win32 alone, as any other program on the same desktop could,
 // and prints what it finds as one JSON object. The end-to-end harness runs it beside Tavelin.exe.
 //
-//   tavelin_probe window <caption>   the top-level window, its children, focus and work area
+//   tavelin_probe window <caption>   the top-level window, its children, focus and work area, its
+//                                    DPI, and each child's text measured in the dialog font at it
 //   tavelin_probe close <caption>    what the close box does: WM_SYSCOMMAND SC_CLOSE
 //   tavelin_probe menu               whether a popup menu is open, and where
 //   tavelin_probe windows            every visible top-level window
@@ -126,6 +127,39 @@ std::vector<HWND> Children(HWND parent)
     return children;
 }
 
+// The DPI the window is drawn at: looked up at run time, as Windows 7 has no GetDpiForWindow.
+int WindowDpi(HWND window)
+{
+    using TGetDpiForWindow = UINT(WINAPI*)(HWND);
+    const auto getDpiForWindow = reinterpret_cast<TGetDpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr)
+        return static_cast<int>(getDpiForWindow(window));
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// What a text needs in the system's dialog font made for the DPI: a control that is smaller cuts
+// its text off.
+SIZE TextExtent(const std::wstring& text, int dpi)
+{
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const HDC screen = GetDC(nullptr);
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, GetDeviceCaps(screen, LOGPIXELSY));
+    const HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    SIZE extent = {};
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    return extent;
+}
+
 RECT WorkArea(HWND window)
 {
     MONITORINFO info = {};
@@ -150,7 +184,8 @@ std::string WindowJson(HWND window)
                        ",\"foreground\":" + Bool(GetForegroundWindow() == window) +
                        ",\"active\":" + Bool(thread.hwndActive == window) + ",\"rect\":" + Rect(rect) +
                        ",\"client\":" + Rect(ClientOnScreen(window)) + ",\"workArea\":" + Rect(WorkArea(window)) +
-                       ",\"children\":[";
+                       ",\"dpi\":" + std::to_string(WindowDpi(window)) + ",\"children\":[";
+    const int dpi = WindowDpi(window);
     const std::vector<HWND> children = Children(window);
     for (size_t i = 0; i < children.size(); ++i) {
         const HWND child = children[i];
@@ -162,6 +197,10 @@ std::string WindowJson(HWND window)
                 ",\"enabled\":" + Bool(IsWindowEnabled(child) != FALSE) +
                 ",\"visible\":" + Bool(IsWindowVisible(child) != FALSE) +
                 ",\"focused\":" + Bool(thread.hwndFocus == child) + ",\"rect\":" + Rect(childRect);
+        // A picker shows its time, not its window text.
+        const bool picker = lstrcmpiW(className.c_str(), DATETIMEPICK_CLASSW) == 0;
+        const SIZE extent = TextExtent(picker ? L"00:00:00" : WindowText(child), dpi);
+        json += ",\"textExtent\":[" + std::to_string(extent.cx) + "," + std::to_string(extent.cy) + "]";
         if (lstrcmpiW(className.c_str(), DATETIMEPICK_CLASSW) == 0)
             json += ",\"time\":" + PickerTime(child);
         json += "}";

@@ -2,6 +2,7 @@
 screenshots with ImageMagick, text read back with tesseract, plus the Win32 probe for what a
 picture cannot tell (enabled state, focus, foreground, work area, picker values)."""
 
+import difflib
 import json
 import os
 import pathlib
@@ -39,6 +40,22 @@ def wait_for(condition, timeout, what, interval=0.1):
 
 def run(args, timeout=30, **kwargs):
     return subprocess.run(args, capture_output=True, text=True, timeout=timeout, check=True, **kwargs).stdout
+
+
+def reads_whole(line, text):
+    """Whether an OCR line begins with the text, every word of it whole. Small type is misread
+    (a for &, k for l), so a word may differ in a character or two but not lose its end, as a
+    word cut off by an edge or covered by the next control would."""
+    read, expected = line.split(), text.split()
+    if len(read) < len(expected):
+        return False
+    for got, want in zip(read, expected):
+        if abs(len(got) - len(want)) > 1:
+            return False
+        if len(want) > 2 and difflib.SequenceMatcher(None, got, want).ratio() < 0.75:
+            return False
+    return True
+
 
 
 def centre(rect):

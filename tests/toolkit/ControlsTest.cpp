@@ -2,6 +2,7 @@
 #include "toolkit/TControlCancelHandler.h"
 #include "toolkit/TControlText.h"
 #include "toolkit/TControlTimePicker.h"
+#include "toolkit/TSelectedFont.h"
 #include "toolkit/TWindowDC.h"
 #include "toolkit/TextLines.h"
 
@@ -95,22 +96,24 @@ INSTANTIATE_TEST_SUITE_P(Values, TimePickerTest,
                                          std::pair{"ab:cd:ef", "07:08:09"}, std::pair{"24:00:00", "07:08:09"},
                                          std::pair{"10:60:00", "07:08:09"}, std::pair{"-1:00:00", "07:08:09"}));
 
-TSize Measured(HWND window, const std::wstring& text) {
+TSize Measured(HWND window, HFONT font, const std::wstring& text) {
     const TWindowDC dc(window);
+    const TSelectedFont selected(dc.GetHandle(), font);
     return MeasureTextLines(dc.GetHandle(), text);
 }
 
 TEST(NaturalSizeTest, FollowsTheMeasuredText) {
     TWindow window(L"sizes", false, nullptr);
-    const TSize margin = Measured(window.GetHandle(), L"qqqq");
+    const HFONT font = window.GetFont();
+    const TSize margin = Measured(window.GetHandle(), font, L"qqqq");
     for (const std::wstring label : {L"OK", L"Back to work", L"Two\nlines"}) {
-        const TSize text = Measured(window.GetHandle(), label);
+        const TSize text = Measured(window.GetHandle(), font, label);
         EXPECT_EQ(TControlButton(window, label, false).GetNaturalSize(),
                   TSize(text.width + margin.width, text.height * 3 / 2));
-        EXPECT_EQ(TControlText(window, label, TColor(0, 0, 0)).GetNaturalSize(), Measured(nullptr, label));
+        EXPECT_EQ(TControlText(window, label, TColor(0, 0, 0)).GetNaturalSize(), Measured(nullptr, font, label));
     }
     const TControlTimePicker picker(window, L"");
-    const TSize time = Measured(picker.GetHandle(), L"22:22:22 AMq");
+    const TSize time = Measured(picker.GetHandle(), font, L"22:22:22 AMq");
     EXPECT_EQ(picker.GetNaturalSize(), TSize(time.width * 5 / 4, time.height * 3 / 2));
 }
 

@@ -15,24 +15,29 @@ namespace {
 struct TCentringCase {
     std::int32_t clientWidth;
     std::int32_t controlWidth;
+    std::int32_t margin;
     std::int32_t expectedLeft;
 };
 
 class CentredLeftTest : public testing::TestWithParam<TCentringCase> {};
 
-TEST_P(CentredLeftTest, CentresButKeepsFivePixelsFromTheEdge) {
+TEST_P(CentredLeftTest, CentresButKeepsTheMarginFromTheEdge) {
     const TCentringCase& c = GetParam();
-    EXPECT_EQ(CentredLeft(c.clientWidth, c.controlWidth), c.expectedLeft);
+    EXPECT_EQ(CentredLeft(c.clientWidth, c.controlWidth, c.margin), c.expectedLeft);
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, CentredLeftTest,
-                         testing::Values(TCentringCase{101, 50, 25},   // halves truncate separately
-                                         TCentringCase{300, 100, 100}, //
-                                         TCentringCase{100, 89, 6},    //
-                                         TCentringCase{100, 90, 5},    // exactly 5 stays 5
-                                         TCentringCase{100, 95, 5},    // would be 3
-                                         TCentringCase{50, 200, 5},    // wider than the window
-                                         TCentringCase{0, 0, 5}));
+                         testing::Values(TCentringCase{101, 50, 5, 25},   // halves truncate separately
+                                         TCentringCase{300, 100, 5, 100}, //
+                                         TCentringCase{100, 89, 5, 6},    //
+                                         TCentringCase{100, 90, 5, 5},    // exactly 5 stays 5
+                                         TCentringCase{100, 95, 5, 5},    // would be 3
+                                         TCentringCase{50, 200, 5, 5},    // wider than the window
+                                         TCentringCase{0, 0, 5, 5},       //
+                                         TCentringCase{100, 84, 8, 8},    // 144 DPI: would be 8, stays 8
+                                         TCentringCase{100, 90, 8, 8},    // would be 5
+                                         TCentringCase{100, 95, 10, 10},  // 192 DPI
+                                         TCentringCase{200, 100, 10, 50}));
 
 POINT WindowCentre(const TWindow& window) {
     RECT rect{};

@@ -126,6 +126,28 @@ INSTANTIATE_TEST_SUITE_P(Lengths, TooltipTest,
                          testing::Values(TTooltipCase{0, 0}, TTooltipCase{7, 7}, TTooltipCase{127, 127},
                                          TTooltipCase{128, 127}, TTooltipCase{400, 127}));
 
+TEST_F(NotificationControlTest, ChangesTheTooltipOnlyWhenItsShownTextChanges) {
+    const std::wstring longTip(130, L'x');
+    const struct {
+        std::wstring tooltip;
+        bool changed;
+        std::wstring shown;
+    } steps[] = {{L"Tavelin", false, L"Tavelin"},
+                 {L"Tavelin\nNext pause in 60 min", true, L"Tavelin\nNext pause in 60 min"},
+                 {L"Tavelin\nNext pause in 60 min", false, L"Tavelin\nNext pause in 60 min"},
+                 {L"Tavelin\nNext pause in 59 min", true, L"Tavelin\nNext pause in 59 min"},
+                 {longTip, true, longTip.substr(0, 127)},
+                 // Compared as it would be shown, so a long text does not count as new at every tick.
+                 {longTip, false, longTip.substr(0, 127)},
+                 {longTip.substr(0, 127), false, longTip.substr(0, 127)},
+                 {L"", true, L""}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(control->SetTooltip(step.tooltip), step.changed) << step.shown;
+        EXPECT_EQ(std::wstring(control->GetIconData().szTip), step.shown);
+        EXPECT_TRUE(ShellHoldsIcon(owner.GetHandle()));
+    }
+}
+
 TEST(TrayIconTest, AddsTheIconOnAHiddenWindowAndForwardsItsCallbacks) {
     auto trayIcon = std::make_unique<TTrayIcon>(IconFile, 0, L"Tavelin");
     const HWND hidden = FindWindowW(L"TWindow", L"dummy");
@@ -142,6 +164,8 @@ TEST(TrayIconTest, AddsTheIconOnAHiddenWindowAndForwardsItsCallbacks) {
     SendMessageW(hidden, WM_USER, 0, WM_LBUTTONDBLCLK);
     EXPECT_EQ(contextMenus, 1);
     EXPECT_EQ(doubleClicks, 2);
+    EXPECT_TRUE(trayIcon->SetTooltip(L"Tavelin\nPause over"));
+    EXPECT_FALSE(trayIcon->SetTooltip(L"Tavelin\nPause over"));
 
     trayIcon.reset();
     EXPECT_FALSE(IsWindow(hidden));

@@ -1,0 +1,29 @@
+#include "core/TrayTooltip.h"
+
+#include "core/TimeText.h"
+#include "core/TimeTextReading.h"
+
+namespace {
+
+std::wstring Widened(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::int64_t MinutesRoundedUp(const std::string& duration) {
+    const auto fields = ReadDurationFields(duration);
+    const auto seconds = fields ? TotalSeconds(*fields) : std::nullopt;
+    return seconds && *seconds > 0 ? (*seconds + 59) / 60 : 0;
+}
+
+}  // namespace
+
+std::wstring TrayTooltip(const AppState& state, bool pauseShown, const std::string& now) {
+    std::wstring text = L"Tavelin\n";
+    if (!pauseShown) {
+        // The difference is empty once the next pause start has passed: the pause is due.
+        const std::int64_t minutes = MinutesRoundedUp(TimestampDifference(now, state.nextPauseStart));
+        return text + L"Next pause in " + std::to_wstring(minutes) + L" min";
+    }
+    const std::string left = TimestampDifference(now, state.pauseEnd);
+    return text + (left.empty() ? L"Pause over" : L"Pause: " + Widened(left) + L" left");
+}

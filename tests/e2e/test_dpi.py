@@ -1,0 +1,136 @@
+"""The windows of the real Tavelin.exe at 96, 144 and 192 DPI: drawn at the DPI the system reports,
+nothing cut off, every text readable, and the screenshots kept beside the others."""
+
+import time
+import unittest
+
+from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Probe, Program, Screen, inset,
+                            reads_whole, run, wait_for)
+
+DPIS = (96, 144, 192)
+INTERVAL = 15
+LENGTH = 3
+# Where the user's pointer rests when the configuration window opens.
+POINTER = (900, 500)
+
+
+def scaled(length, dpi):
+    return (length * dpi + 48) // 96
+
+
+def size(rect):
+    left, top, right, bottom = rect
+    return right - left, bottom - top
+
+
+class DpiTest(unittest.TestCase):
+    def setUp(self):
+        self.environment = Environment()
+        self.probe = Probe(self.environment.probe_exe)
+        self.screen = Screen(self.environment.screenshots)
+        self.program = None
+        self.environment.remove_settings()
+
+    def tearDown(self):
+        self.probe.stop()
+        if self.program is not None:
+            self.program.stop()
+        self.set_dpi(96)
+        self.environment.remove_settings()
+
+    def set_dpi(self, dpi):
+        """Wine reads the DPI when its server starts, so the server is restarted around the change."""
+        key = r"HKCU\Control Panel\Desktop"
+        self.probe.stop()
+        self.environment.kill_wine()
+        run(["wine", "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"], timeout=120)
+        self.environment.kill_wine()
+        # Also brings the server up again, which can take long on a busy machine.
+        self.assertIn(hex(dpi), run(["wine", "reg", "query", key, "/v", "LogPixels"], timeout=120))
+
+    def quit_program(self):
+        run(["wine", str(self.environment.exe), "/quit"], timeout=60)
+        self.assertEqual(self.program.wait_exit(timeout=30), 0)
+        self.program = None
+
+    def wait_shown(self, caption, timeout):
+        return wait_for(lambda: (lambda w: w if w.get("visible") else None)(self.probe.window(caption)),
+                        timeout, f"window {caption!r} to show")
+
+    def assert_fits(self, window, dpi, texts, step):
+        """Children inside the client area with the scaled margin around them and large enough for
+        their text in the dialog font at the DPI; every text read whole from the screen."""
+        self.assertEqual(window["dpi"], dpi)
+        gap = scaled(5, dpi)
+        left, top, right, bottom = window["client"]
+        for child in window["children"]:
+            what = f"{child['class']} {child['text']!r} at {dpi} DPI in {window['client']}"
+            c_left, c_top, c_right, c_bottom = child["rect"]
+            self.assertGreaterEqual(c_left, left + gap, what)
+            self.assertGreaterEqual(c_top, top + gap, what)
+            self.assertLessEqual(c_right, right - gap, what)
+            self.assertLessEqual(c_bottom, bottom - gap, what)
+            width, height = size(child["rect"])
+            text_width, text_height = child["textExtent"]
+            self.assertLess(text_width, width, what)
+            self.assertLess(text_height, height, what)
+        shot = self.screen.shot(f"DpiTest-{dpi}dpi-{step}")
+        lines = [line for line, _ in self.screen.read_lines(shot, window["client"], scale=4)]
+        for text in texts:
+            self.assertTrue(any(reads_whole(line, text) for line in lines), f"{text!r} in {lines} at {dpi} DPI")
+        # A button's frame can hide a short label from a reading of the whole window.
+        for child in window["children"]:
+            if child["class"].lower() == "button":
+                label = self.screen.read_text(shot, inset(child["rect"], 3)).strip("|[]() ")
+                self.assertTrue(reads_whole(label, child["text"]), f"{label!r} at {dpi} DPI")
+
+    def check_configuration(self, dpi):
+        # A second start opens the running one's configuration window.
+        self.screen.move(*POINTER)
+        run(["wine", str(self.environment.exe)], timeout=60)
+        window = self.wait_shown(CONFIG_CAPTION, 20)
+        # Under Wine a new size can reach the screen a moment after the window is shown.
+        time.sleep(1)
+        window = self.probe.window(CONFIG_CAPTION)
+        # The pickers' digits sit against their arrows and read poorly; the probe has their sizes.
+        self.assert_fits(window, dpi, ["Interval between pauses", "Pause length"], "configuration")
+        left, top, right, bottom = window["rect"]
+        work_left, work_top, work_right, work_bottom = window["workArea"]
+        self.assertLessEqual(abs((left + right) // 2 - (work_left + work_right) // 2), 1, "centred across")
+        self.assertLessEqual(abs((top + bottom) // 2 - (work_top + work_bottom) // 2), 1, "centred down")
+        self.probe.close(CONFIG_CAPTION)
+        wait_for(lambda: not self.probe.window(CONFIG_CAPTION)["visible"], 10, "the configuration window to hide")
+        return size(window["client"])
+
+    def check_pause(self, dpi):
+        self.wait_shown(PAUSE_CAPTION, INTERVAL + 20)
+        # The longest line, "Time left: enough", comes with the enabled button once the pause is over.
+        wait_for(lambda: self.probe.child(PAUSE_CAPTION, "Button", "Back to work")["enabled"], LENGTH + 10,
+                 "the end of the pause")
+        time.sleep(1)
+        window = self.probe.window(PAUSE_CAPTION)
+        self.assert_fits(window, dpi, ["Make a pause :)", "Time left: enough"], "pause")
+        return size(window["client"])
+
+    def test_windows_fit_at_96_144_and_192_dpi(self):
+        clients = {}
+        for dpi in DPIS:
+            with self.subTest(dpi=dpi):
+                self.set_dpi(dpi)
+                self.environment.write_settings(f"00:00:{INTERVAL:02}\r\n00:00:{LENGTH:02}\r\n".encode())
+                self.program = Program(self.environment)
+                wait_for(lambda: self.probe.window(PAUSE_CAPTION)["found"], 60, "Tavelin to start")
+                clients[dpi] = (self.check_configuration(dpi), self.check_pause(dpi))
+                self.quit_program()
+        # Margins, gaps and font grow with the DPI, so each window grows in proportion.
+        self.assertEqual(sorted(clients), list(DPIS), "every DPI was measured")
+        for dpi in DPIS[1:]:
+            for at96, scaled_size in zip(clients[96], clients[dpi]):
+                for length96, length in zip(at96, scaled_size):
+                    expected = length96 * dpi / 96
+                    self.assertLessEqual(abs(length - expected), expected * 0.12 + 2,
+                                         f"{scaled_size} at {dpi} DPI against {at96} at 96 DPI")
+
+
+if __name__ == "__main__":
+    unittest.main()
