@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds every configuration and runs every test: the core natively, the core under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, and the
-# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the
+# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine, and last the release
+# zip and installer (scripts/package.sh) installed, started and removed under Wine.
 #
-# The Windows level mostly waits on the program under test, so it runs in the background while the
-# other levels build and run at a lower priority; its Wine prefix is made while the Windows build
-# compiles. Each level's output is printed whole, the Windows level's last.
+# The native levels build and run at a lower priority beside the Windows build, whose Wine prefix
+# is made meanwhile; the Windows level, which mostly waits on the program under test, then runs
+# beside the fuzzers. Each level's output is printed whole, in the order of the summary.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -14,10 +15,13 @@ bash scripts/install-deps.sh
 source scripts/wine-env.sh
 work=$(mktemp -d)
 boot_pid=""
+native_pid=""
 wine_pid=""
 finish() {
-    [[ -n $wine_pid ]] && kill "$wine_pid" 2>/dev/null
-    [[ -n $boot_pid ]] && kill "$boot_pid" 2>/dev/null
+    local pid
+    for pid in $wine_pid $native_pid $boot_pid; do
+        kill "$pid" 2>/dev/null || true
+    done
     tavelin_wine_stop
     rm -rf "$work"
 }
@@ -43,27 +47,29 @@ build() {
     "$@" cmake --build --preset "$preset"
 }
 
-# Runs ctest for a built preset and writes its counts of test cases to $work/<preset>.count; a
-# failure is counted, not fatal, so every level runs.
+# Runs the tests of a built preset with the label "package" (when $2 is -L) or without it (-LE),
+# and writes their counts of test cases to $work/<preset><$2>.count; a failure is counted, not
+# fatal, so every level runs. Further arguments run ctest (nice).
 run_ctest() {
-    local preset=$1 log passed failed
-    shift
+    local preset=$1 label_option=$2 log passed failed
+    shift 2
     log=$(mktemp -p "$work")
     rm -rf "build/$preset/test-results"
-    "$@" ctest --test-dir "build/$preset" --output-on-failure --timeout 600 2>&1 | tee "$log" || true
+    "$@" ctest --test-dir "build/$preset" --output-on-failure --timeout 600 "$label_option" package 2>&1 |
+        tee "$log" || true
     if grep -q 'No tests were found' "$log"; then
         passed=0 failed=0
     else
         read -r passed failed < <(python3 scripts/count-tests.py "$log" "build/$preset/test-results")
     fi
-    echo "$passed $failed" >"$work/$preset.count"
+    echo "$passed $failed" >"$work/$preset$label_option.count"
 }
 
 # Records the counts a level left; a level that ended before writing them counts as one failure.
 record_ctest() {
-    local label=$1 preset=$2 passed=0 failed=1
-    if [[ -s $work/$preset.count ]]; then
-        read -r passed failed <"$work/$preset.count"
+    local label=$1 counts=$work/$2.count passed=0 failed=1
+    if [[ -s $counts ]]; then
+        read -r passed failed <"$counts"
     else
         echo "$label ended without counting its tests"
     fi
@@ -71,18 +77,20 @@ record_ctest() {
 }
 
 native_level() {
-    local label=$1 preset=$2
-    echo "=== $label"
+    local preset=$1
     build "$preset" "${background[@]}"
-    run_ctest "$preset" "${background[@]}"
-    record_ctest "$label" "$preset"
+    run_ctest "$preset" -LE "${background[@]}"
 }
 
 # Each fuzzer runs for the full time, side by side with the others.
 run_fuzzers() {
     local passed=0 failed=0 fuzzer pids=() names=()
     echo "=== fuzzing, $fuzz_seconds s per target"
-    build fuzz "${background[@]}"
+    cat "$work/fuzz-build.log"
+    if [[ ! -e $work/fuzz.built ]]; then
+        record "fuzzing" 0 1
+        return
+    fi
     for fuzzer in build/fuzz/tests/fuzz/fuzz_*; do
         [[ -x $fuzzer ]] || continue
         mkdir -p "$work/$(basename "$fuzzer")"
@@ -107,23 +115,39 @@ tavelin_xvfb_start
 tavelin_wine_prefix
 tavelin_wine_boot &
 boot_pid=$!
+(native_level native >"$work/native.log" 2>&1 || true
+ native_level native-sanitize >"$work/native-sanitize.log" 2>&1 || true
+ build fuzz "${background[@]}" >"$work/fuzz-build.log" 2>&1 && touch "$work/fuzz.built") &
+native_pid=$!
 
-echo "=== building windows (its tests run in the background; their output follows at the end)"
+echo "=== building windows (the native levels build beside it; their output follows)"
 build windows
 wait "$boot_pid"
 boot_pid=""
-run_ctest windows >"$work/windows.log" 2>&1 &
+run_ctest windows -LE >"$work/windows.log" 2>&1 &
 wine_pid=$!
 
-native_level "native" native
-native_level "native under sanitizers" native-sanitize
+wait "$native_pid" || true
+native_pid=""
+echo "=== native"
+cat "$work/native.log"
+record_ctest "native" native-LE
+echo "=== native under sanitizers"
+cat "$work/native-sanitize.log"
+record_ctest "native under sanitizers" native-sanitize-LE
 run_fuzzers
 
 wait "$wine_pid" || true
 wine_pid=""
 echo "=== windows under wine"
 cat "$work/windows.log"
-record_ctest "windows under wine" windows
+record_ctest "windows under wine" windows-LE
+
+# After the Windows level, so that their Wine runs do not compete; each scenario makes its own Wine
+# prefix and X display.
+echo "=== package under wine"
+run_ctest windows -L
+record_ctest "package under wine" windows-L
 
 echo
 echo "=== summary"

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -151,29 +150,6 @@ void PrintTo(const TSaveFailureCase& entry, std::ostream* output) {
     *output << entry.name;
 }
 
-// Sizes around the read chunk, with every byte value, so a lost or doubled chunk shows.
-TEST(ReadWholeFile, GivesBackEveryByte) {
-    TTestFolder folder;
-    for (const std::size_t size : {0, 1, 4095, 4096, 4097, 10000}) {
-        std::string bytes(size, '\0');
-        for (std::size_t index = 0; index < size; ++index) {
-            bytes[index] = static_cast<char>((index * 7 + index / 256) % 256);
-        }
-        WriteBytes(folder.Wide(L"file"), bytes);
-        const auto content = ReadWholeFile(folder.Wide(L"file"));
-        ASSERT_TRUE(content.has_value()) << size;
-        EXPECT_EQ(content->size(), size);
-        EXPECT_TRUE(*content == bytes) << "the bytes differ at size " << size;
-    }
-}
-
-TEST(ReadWholeFile, GivesNothingForAMissingFileOrAFolder) {
-    TTestFolder folder;
-    EXPECT_EQ(ReadWholeFile(folder.Wide(L"missing")), std::nullopt);
-    CreateFolder(folder.Wide(L"folder"));
-    EXPECT_EQ(ReadWholeFile(folder.Wide(L"folder")), std::nullopt);
-}
-
 class FailedSaves : public testing::TestWithParam<TSaveFailureCase> {};
 
 constexpr int PathNotFound = 3;  // ERROR_PATH_NOT_FOUND
@@ -228,6 +204,29 @@ INSTANTIATE_TEST_SUITE_P(
                          {{L"Tavelin\\config", "12:00:00\r\n12:00:00\r\n"}, {L"Tavelin\\config.tmp\\in-the-way", ""}},
                          L"Tavelin", AccessDenied, EISDIR}),
     [](const testing::TestParamInfo<TSaveFailureCase>& entry) { return entry.param.name; });
+
+// Sizes around the read chunk, with every byte value, so a lost or doubled chunk shows.
+TEST(ReadWholeFile, GivesBackEveryByte) {
+    TTestFolder folder;
+    for (const std::size_t size : {0, 1, 4095, 4096, 4097, 10000}) {
+        std::string bytes(size, '\0');
+        for (std::size_t index = 0; index < size; ++index) {
+            bytes[index] = static_cast<char>((index * 7 + index / 256) % 256);
+        }
+        WriteBytes(folder.Wide(L"file"), bytes);
+        const auto content = ReadWholeFile(folder.Wide(L"file"));
+        ASSERT_TRUE(content.has_value()) << size;
+        EXPECT_EQ(content->size(), size);
+        EXPECT_TRUE(*content == bytes) << "the bytes differ at size " << size;
+    }
+}
+
+TEST(ReadWholeFile, GivesNothingForAMissingFileOrAFolder) {
+    TTestFolder folder;
+    EXPECT_EQ(ReadWholeFile(folder.Wide(L"missing")), std::nullopt);
+    CreateFolder(folder.Wide(L"folder"));
+    EXPECT_EQ(ReadWholeFile(folder.Wide(L"folder")), std::nullopt);
+}
 
 TEST(DataFolderPath, IsTheApplicationDataFolderWithTavelin) {
     EXPECT_EQ(DataFolderPath(), AppDataFolderPath() + L"\\Tavelin");

@@ -129,8 +129,7 @@ class FailedSaveTest(DailyTestCase):
             for part in value.split(":"):
                 keys += ["Right", *part]
             return keys
-        self.point_at(CONFIG_CAPTION)
-        self.screen.keys(*fields(interval), "Tab", *fields(length))
+        self.keys_to(CONFIG_CAPTION, *fields(interval), "Tab", *fields(length))
         self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[0], [interval, length], "typed values")
 
     def test_ok_reports_a_failed_save_and_the_new_values_still_apply(self):

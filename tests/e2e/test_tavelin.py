@@ -72,8 +72,13 @@ class TavelinTestCase(unittest.TestCase):
 
     def menu_items(self, step):
         rect = self.open_menu()
-        shot = self.shot(step)
-        return shot, self.screen.read_lines(shot, rect)
+
+        def drawn():
+            # The menu window is shown a moment before its items are drawn.
+            shot = self.shot(step)
+            lines = self.screen.read_lines(shot, rect)
+            return (shot, lines) if lines else None
+        return wait_for(drawn, 3, "the tray menu's items")
 
     def choose(self, item):
         _, lines = self.menu_items("menu")
