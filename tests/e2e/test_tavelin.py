@@ -90,6 +90,16 @@ class TavelinTestCase(unittest.TestCase):
 
     # --- windows
 
+    def type_times(self, interval, length):
+        """Types both values: a field is chosen with the arrow keys, Tab moves to the next picker."""
+        def fields(value):
+            keys = []
+            for part in value.split(":"):
+                keys += ["Right", *part]
+            return keys
+        self.keys_to(CONFIG_CAPTION, *fields(interval), "Tab", *fields(length))
+        self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[0], [interval, length], "typed values")
+
     def wait_shown(self, caption, timeout=3):
         return wait_for(lambda: (lambda w: w if w.get("visible") else None)(self.probe.window(caption)),
                         timeout, f"window {caption!r} to show")
@@ -308,16 +318,6 @@ class ConfigurationTest(TavelinTestCase):
         self.assertTrue(window["foreground"])
         return window
 
-    def edit(self, interval, length):
-        """Types both values: a field is chosen with the arrow keys, Tab moves to the next picker."""
-        def fields(value):
-            keys = []
-            for part in value.split(":"):
-                keys += ["Right", *part]
-            return keys
-        self.keys_to(CONFIG_CAPTION, *fields(interval), "Tab", *fields(length))
-        self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[0], [interval, length], "typed values")
-
     def assert_saved_unchanged(self, stamp):
         self.assertEqual(self.environment.settings_file.read_bytes(), self.SAVED)
         self.assertEqual(self.environment.settings_file.stat().st_mtime_ns, stamp)
@@ -342,7 +342,7 @@ class ConfigurationTest(TavelinTestCase):
                 self.open_configuration(by_menu=number % 2 == 1)
             self.assertEqual(self.probe.pickers(CONFIG_CAPTION), (shown, [True, False]),
                              f"before {route}: the values last edited, focus on the interval")
-            self.edit(*edited)
+            self.type_times(*edited)
             leave()
             self.wait_hidden(CONFIG_CAPTION)
             self.assert_saved_unchanged(stamp)
@@ -350,7 +350,7 @@ class ConfigurationTest(TavelinTestCase):
 
         self.open_configuration(by_menu=False)
         self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[0], shown)
-        self.edit("00:00:01", "00:00:02")
+        self.type_times("00:00:01", "00:00:02")
         self.click_button(CONFIG_CAPTION, "OK")
         accepted_at = time.monotonic()
         self.wait_hidden(CONFIG_CAPTION)
