@@ -5,7 +5,6 @@ import datetime
 import json
 import os
 import pathlib
-import re
 import tempfile
 import time
 import unittest
@@ -14,8 +13,6 @@ from tavelin_driver import PAUSE_CAPTION, Program, run, wait_for
 from test_tavelin import TavelinTestCase, seconds
 
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
-COUNTDOWN = re.compile(r"Time left: (\d\d:\d\d:\d\d)$")
-
 
 class FakedClockTestCase(TavelinTestCase):
     """Runs the program under a wineserver of its own that carries libfaketime, whose offset the
@@ -75,17 +72,6 @@ class FakedClockTestCase(TavelinTestCase):
 
     def button_enabled(self):
         return self.probe.child(PAUSE_CAPTION, "Button", "Back to work")["enabled"]
-
-    def time_left(self, step):
-        """The pause window's second line, read from the screen: a duration, or "enough"."""
-        window = self.probe.window(PAUSE_CAPTION)
-        lines = [text for text, _ in self.screen.read_lines(self.shot(step), window["client"])]
-        self.assertGreaterEqual(len(lines), 2, f"title and time left: {lines}")
-        if lines[1] == "Time left: enough":
-            return "enough"
-        match = COUNTDOWN.match(lines[1])
-        self.assertIsNotNone(match, f"time left line: {lines[1]!r}")
-        return match.group(1)
 
     def assert_no_pause_for(self, duration, why):
         deadline = time.monotonic() + duration

@@ -100,6 +100,32 @@ class TavelinTestCase(unittest.TestCase):
         self.keys_to(CONFIG_CAPTION, *fields(interval), "Tab", *fields(length))
         self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[0], [interval, length], "typed values")
 
+    def read_countdown(self, step):
+        def read():
+            window = self.probe.window(PAUSE_CAPTION)
+            lines = [text for text, _ in self.screen.read_lines(self.shot(step), window["client"], scale=4)]
+            return lines if len(lines) >= 2 else None
+        # A window just shown may not be painted yet on a busy machine.
+        lines = wait_for(read, 3, "the pause window painted")
+        # The disabled button's grey caption is too faint to read reliably; the probe checks its text.
+        self.assertIn(len(lines), (2, 3), f"title, time left and perhaps the button: {lines}")
+        self.assertTrue(reads_whole(lines[0], "Make a pause :)"), lines[0])
+        if len(lines) == 3:
+            # The button's frame may be read as a bar on either side.
+            # Its small type may also run two words together.
+            self.assertTrue(reads_whole(lines[2].strip("|[] "), "Back to work") or
+                            reads_whole("".join(lines[2].split()).strip("|[]"), "Backtowork"), lines[2])
+        return lines[1]
+
+    def time_left(self, step):
+        """The time-left line as the program shows it: a duration "HH:MM:SS", or "enough"."""
+        line = self.read_countdown(step)
+        if reads_whole(line, "Time left: enough"):
+            return "enough"
+        match = COUNTDOWN.match(line)
+        self.assertIsNotNone(match, f"time left line: {line!r}")
+        return line[-8:]
+
     def wait_shown(self, caption, timeout=3):
         return wait_for(lambda: (lambda w: w if w.get("visible") else None)(self.probe.window(caption)),
                         timeout, f"window {caption!r} to show")
@@ -204,22 +230,6 @@ class TrayTest(TavelinTestCase):
 class PauseCycleTest(TavelinTestCase):
     INTERVAL = 4
     LENGTH = 15
-
-    def read_countdown(self, step):
-        def read():
-            window = self.probe.window(PAUSE_CAPTION)
-            return [text for text, _ in self.screen.read_lines(self.shot(step), window["client"], scale=4)]
-        # A window just shown may not be painted yet on a busy machine.
-        lines = wait_for(read, 3, "the pause window painted")
-        # The disabled button's grey caption is too faint to read reliably; the probe checks its text.
-        self.assertIn(len(lines), (2, 3), f"title, time left and perhaps the button: {lines}")
-        self.assertTrue(reads_whole(lines[0], "Make a pause :)"), lines[0])
-        if len(lines) == 3:
-            # The button's frame may be read as a bar on either side.
-            # Its small type may also run two words together.
-            self.assertTrue(reads_whole(lines[2].strip("|[] "), "Back to work") or
-                            reads_whole("".join(lines[2].split()).strip("|[]"), "Backtowork"), lines[2])
-        return lines[1]
 
     @staticmethod
     def centred(window):
@@ -357,10 +367,9 @@ class ConfigurationTest(TavelinTestCase):
         self.assertEqual(self.environment.settings_file.read_bytes(), b"00:00:01\r\n00:00:02\r\n")
 
         # The running schedule follows at once: the first pause, ten minutes away before, has passed.
-        window = self.wait_shown(PAUSE_CAPTION, timeout=3)
+        self.wait_shown(PAUSE_CAPTION, timeout=3)
         self.assertLessEqual(time.monotonic() - accepted_at, 3)
-        line = [t for t, _ in self.screen.read_lines(self.shot("pause-after-ok"), window["client"])][1]
-        self.assertRegex(line, r"^Time left: 00:00:0[0-2]$|^Time left: enough$", "the new pause length")
+        self.assertRegex(self.time_left("pause-after-ok"), r"^00:00:0[0-2]$|^enough$", "the new pause length")
         wait_for(lambda: self.probe.child(PAUSE_CAPTION, "Button", "Back to work")["enabled"], 5,
                  "the end of the two-second pause")
         self.assertEqual(self.close_program(), 0)

@@ -250,15 +250,16 @@ class InstallerTest(unittest.TestCase):
         quiet = self.prefix.uninstall_values()["QuietUninstallString"][1]
         uninstaller, switch = re.fullmatch(r'"(.+)" (/S)', quiet).groups()
         self.assertEqual(self.prefix.wine(uninstaller, switch), 0)
-        # The uninstaller runs on from a copy of itself in the temporary folder.
-        wait_for(lambda: not self.prefix.install_folder.exists(), 60, "the install folder to go")
+        # The uninstaller runs on from a copy of itself in the temporary folder, so it is done only
+        # once every program of the prefix has ended.
+        wait_for(lambda: not self.prefix.icon_drawn(), 60, "the icon to leave the notification area")
+        self.assertTrue(self.prefix.all_ended(60), "the uninstaller ends and nothing of the prefix runs on")
 
+        self.assertFalse(self.prefix.install_folder.exists())
         left = {place: link for place, link in self.prefix.shortcuts.items() if link.exists()}
         self.assertEqual(left, {})
         self.assertIsNone(self.prefix.uninstall_values())
         self.assertIsNone(self.prefix.tavelin_pid(), "the uninstaller ended Tavelin")
-        wait_for(lambda: not self.prefix.icon_drawn(), 20, "the icon to leave the notification area")
-        self.assertTrue(self.prefix.all_ended(60), "nothing of the prefix runs on")
         self.assertEqual(self.prefix.settings_file.read_bytes(), SETTINGS)
 
 
@@ -274,7 +275,9 @@ class ChosenFolderTest(unittest.TestCase):
                 self.assertEqual(prefix.uninstall_values()["InstallLocation"], ("REG_SZ", windows_chosen))
 
         self.assertEqual(prefix.wine(str(chosen / "Uninstall.exe"), "/S"), 0)
-        wait_for(lambda: not chosen.exists(), 60, "the chosen folder to go")
+        # Done only once its copy in the temporary folder has ended too.
+        self.assertTrue(prefix.all_ended(60), "the uninstaller ends")
+        self.assertFalse(chosen.exists())
         self.assertIsNone(prefix.uninstall_values())
 
 
