@@ -9,7 +9,7 @@ std::wstring DataFolderPath() {
 }
 
 void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::string& pauseLength) {
-    const std::optional<std::string> content = ReadWholeFile(dataFolder + L"\\config");
+    const std::optional<std::string> content = ReadWholeFile(SettingsFilePath(dataFolder));
     if (!content) {
         return;
     }

@@ -50,18 +50,10 @@ void TControlButton::SetOnClick(const TCallback& callback) {
 }
 
 TSize TControlButton::GetNaturalSize() const {
-    TSize label(0, 0);
-    {
-        const TWindowDC dc(owner->GetHandle());
-        const TSelectedFont font(dc.GetHandle(), owner->GetFont());
-        label = MeasureTextLines(dc.GetHandle(), state->label);
-    }
-    TSize margin(0, 0);
-    {
-        const TWindowDC dc(owner->GetHandle());
-        const TSelectedFont font(dc.GetHandle(), owner->GetFont());
-        margin = MeasureTextLines(dc.GetHandle(), L"qqqq");
-    }
+    const TWindowDC dc(owner->GetHandle());
+    const TSelectedFont font(dc.GetHandle(), OwnerFont());
+    const TSize label = MeasureTextLines(dc.GetHandle(), state->label);
+    const TSize margin = MeasureTextLines(dc.GetHandle(), L"qqqq");
     return TSize(label.width + margin.width, label.height * 3 / 2);
 }
 

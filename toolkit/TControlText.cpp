@@ -17,7 +17,7 @@ void TControlText::Paint(HDC& dc) {
         const TSelectedObject pen(dc, CreatePen(PS_NULL, 0, 0));
         Rectangle(dc, position.x, position.y, position.x + size.width, position.y + size.height);
     }
-    const TSelectedFont font(dc, Font());
+    const TSelectedFont font(dc, OwnerFont());
     const TSize block = MeasureTextLines(dc, text);
     // Centred, but a text larger than the rectangle starts at its left or top edge.
     const std::int32_t dx = size.width / 2 - block.width / 2;
@@ -36,7 +36,7 @@ void TControlText::Move(TPoint newPosition, TSize newSize) {
 
 TSize TControlText::GetNaturalSize() const {
     const TWindowDC screen(nullptr);
-    const TSelectedFont font(screen.GetHandle(), Font());
+    const TSelectedFont font(screen.GetHandle(), OwnerFont());
     return MeasureTextLines(screen.GetHandle(), text);
 }
 
@@ -50,8 +50,4 @@ TPoint TControlText::GetPosition() const {
 
 TSize TControlText::GetSize() const {
     return size;
-}
-
-HFONT TControlText::Font() const {
-    return owner != nullptr ? owner->GetFont() : nullptr;
 }

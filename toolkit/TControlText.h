@@ -25,9 +25,6 @@ public:
     TSize GetSize() const;
 
 private:
-    // The owner's font, or none once the owner has gone.
-    HFONT Font() const;
-
     TPoint position;
     TSize size;
     TColor backgroundColor;

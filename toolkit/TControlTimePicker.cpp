@@ -53,7 +53,7 @@ std::string TControlTimePicker::GetValue() const {
 TSize TControlTimePicker::GetNaturalSize() const {
     const TWindowDC dc(state->child);
     // A window's device context starts with the system font, not the one the window was given.
-    const TSelectedFont font(dc.GetHandle(), owner != nullptr ? owner->GetFont() : nullptr);
+    const TSelectedFont font(dc.GetHandle(), OwnerFont());
     const TSize text = MeasureTextLines(dc.GetHandle(), L"22:22:22 AMq");
     return TSize(text.width * 5 / 4, text.height * 3 / 2);
 }

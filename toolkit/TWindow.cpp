@@ -150,6 +150,10 @@ TWindow::TControl::TControl(TWindow& ownerWindow) : owner(&ownerWindow) {
     owner->state->controls.push_back(this);
 }
 
+HFONT TWindow::TControl::OwnerFont() const {
+    return owner != nullptr ? owner->GetFont() : nullptr;
+}
+
 TWindow::TControl::~TControl() {
     if (owner != nullptr) {
         owner->state->Detach(this);

@@ -41,6 +41,9 @@ public:
         virtual void Paint(HDC& dc);
 
     protected:
+        // The owner's font, for measuring and drawing in it; none once the owner has gone.
+        HFONT OwnerFont() const;
+
         // Null once the window has gone before the control.
         TWindow* owner;
 

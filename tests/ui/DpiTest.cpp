@@ -117,6 +117,20 @@ protected:
         EXPECT_GT(count, 0);
     }
 
+    // After a change of DPI: the window at the new DPI, its client area the size its layout asks for
+    // and in proportion to the size before, every child fitting. Gives the client size.
+    template <typename TLaidOutWindow>
+    SIZE ExpectRelaidOut(const TLaidOutWindow& window, SIZE before, std::int32_t dpiBefore) const {
+        EXPECT_EQ(window.GetDpi(), Dpi());
+        const SIZE client = ClientSize(window.GetHandle());
+        EXPECT_EQ(client.cx, window.GetRequiredSize().width);
+        EXPECT_EQ(client.cy, window.GetRequiredSize().height);
+        ExpectProportional(client.cx, before.cx, dpiBefore, Dpi());
+        ExpectProportional(client.cy, before.cy, dpiBefore, Dpi());
+        ExpectChildrenFit(window);
+        return client;
+    }
+
     static std::int32_t TextHeight(const TWindow& window) { return Measure(window.GetFont(), L"Hg").height; }
 };
 
@@ -141,14 +155,8 @@ TEST_P(DpiTest, TheConfigurationWindowLaysItselfOutAgainAtTheNewDpi) {
 
     SendDpiChange(window, Dpi());
 
-    EXPECT_EQ(window.GetDpi(), Dpi());
+    const SIZE client = ExpectRelaidOut(window, before, dpiBefore);
     ExpectProportional(TextHeight(window), textBefore, dpiBefore, Dpi());
-    const SIZE client = ClientSize(window.GetHandle());
-    EXPECT_EQ(client.cx, window.GetRequiredSize().width);
-    EXPECT_EQ(client.cy, window.GetRequiredSize().height);
-    ExpectProportional(client.cx, before.cx, dpiBefore, Dpi());
-    ExpectProportional(client.cy, before.cy, dpiBefore, Dpi());
-    ExpectChildrenFit(window);
 
     const std::int32_t labels = std::max(Measure(window.GetFont(), L"Interval between pauses").width,
                                          Measure(window.GetFont(), L"Pause length").width);
@@ -174,13 +182,7 @@ TEST_P(DpiTest, ThePauseWindowLaysItselfOutAgainAtTheNewDpi) {
 
     SendDpiChange(window, Dpi());
 
-    EXPECT_EQ(window.GetDpi(), Dpi());
-    const SIZE client = ClientSize(window.GetHandle());
-    EXPECT_EQ(client.cx, window.GetRequiredSize().width);
-    EXPECT_EQ(client.cy, window.GetRequiredSize().height);
-    ExpectProportional(client.cx, before.cx, dpiBefore, Dpi());
-    ExpectProportional(client.cy, before.cy, dpiBefore, Dpi());
-    ExpectChildrenFit(window);
+    const SIZE client = ExpectRelaidOut(window, before, dpiBefore);
 
     const TControlText& line = *window.GetTimeLeftText();
     EXPECT_EQ(line.GetSize(), Measure(window.GetFont(), L"Time left: 00:04:59"));
