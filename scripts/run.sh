@@ -69,7 +69,7 @@ if $demo; then
 Watch for: in 20 s a "Pause" window comes to the front and counts 10 s down, "Back to work"
 greyed. Press Esc or its close box: it comes straight back, a pause cannot be cut short. Then it
 reads "Time left: enough"; "Back to work" ends the pause and the next one comes 20 s later.
-The tray icon's tooltip tells the time to the next pause. End with "Close" in the icon's menu.
+End with "Close" in the tray icon's menu.
 WATCH
 fi
 
