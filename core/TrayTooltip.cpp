@@ -30,11 +30,12 @@ std::wstring TrayTooltip(const AppState& state, bool pauseShown, const std::stri
 }
 
 std::wstring RemindersPausedTooltip(const std::string& wallClockEnd) {
-    const std::wstring text = L"Tavelin\nReminders paused";
+    std::wstring text = L"Tavelin\nReminders paused";
     const auto fields = ReadTimestampFields(wallClockEnd);
-    if (!fields || !IsCalendarTime(*fields)) {
-        return text;
+    if (fields && IsCalendarTime(*fields)) {
+        // The duration form gives both fields their two digits.
+        text += L" until ";
+        text += Widened(FormatDuration(fields->hour * 3'600 + fields->minute * 60).substr(0, 5));
     }
-    // The duration form gives both fields their two digits.
-    return text + L" until " + Widened(FormatDuration(fields->hour * 3'600 + fields->minute * 60).substr(0, 5));
+    return text;
 }
