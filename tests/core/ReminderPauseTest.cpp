@@ -179,6 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TWallEndCase{"ReadASecondLater", 1, "2026.12.08 09:30:00"},
                     TWallEndCase{"ReadASecondEarlier", -1, "2026.12.08 09:30:00"},
                     TWallEndCase{"SetAnHourForward", 3600, "2026.12.08 10:30:00"},
+                    TWallEndCase{"SetAnHourForwardReadASecondEarlier", 3599, "2026.12.08 10:30:00"},
                     TWallEndCase{"SetAnHourBackASecondOff", -3601, "2026.12.08 08:30:00"},
                     TWallEndCase{"SetTwoMinutesBack", -120, "2026.12.08 09:28:00"},
                     TWallEndCase{"SetADayForward", 86400, "2026.12.09 09:30:00"}),
