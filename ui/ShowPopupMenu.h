@@ -10,5 +10,6 @@
 // index, or -1 if the menu was closed without a choice. A default index of -1 marks no item.
 int ShowPopupMenu(const std::vector<std::wstring>& items, int defaultIndex);
 
-// The same for items that may be disabled or open a submenu.
+// The same for items that may be disabled or open a submenu. Both show at most 255 items per menu,
+// as the chosen item and sub-item share one command identifier.
 TMenuChoice ShowPopupMenuItems(const std::vector<TMenuItem>& items, int defaultIndex);
