@@ -2,8 +2,10 @@
 #include "core/CommandLine.h"
 #include "core/PauseSchedule.h"
 #include "core/Presentation.h"
+#include "core/ReminderPauseSchedule.h"
 #include "core/Settings.h"
 #include "core/TAbsence.h"
+#include "core/TReminderPause.h"
 #include "core/TSteadyClock.h"
 #include "core/TrayTooltip.h"
 
@@ -32,6 +34,10 @@ namespace {
 
 const wchar_t* const InstanceLockName = L"Local\\Tavelin.Instance";
 const wchar_t* const MailboxTitle = L"Tavelin instance";
+
+// The icons of the program file: the cup, and the cup with the look of reminders paused.
+constexpr int ReminderIconIndex = 0;
+constexpr int PausedIconIndex = 1;
 
 // How long a start waits for the running instance to answer, and /quit for it to end.
 constexpr DWORD InstanceWaitMilliseconds = 10000;
@@ -80,6 +86,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     AppState state;
     InitializeAppState(state, now);
     TAbsence absence;
+    // Not stored: every start begins with reminders on.
+    TReminderPause reminderPause;
+    // The hook for anything else that must keep quiet while the user has paused the reminders.
+    const auto remindersPaused = [&reminderPause] { return reminderPause.IsActive(); };
 
     TWindowList dialogWindows;
 
@@ -96,8 +106,27 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
     };
 
-    TTrayIcon trayIcon(ProgramFilePath(), 0, TrayTooltip(state, pauseWindow.IsShown, now()));
-    trayIcon.SetOnContextMenu([&] { OnTrayMenu(configWindow, state.helpFilePath); });
+    TTrayIcon trayIcon(ProgramFilePath(), ReminderIconIndex, TrayTooltip(state, pauseWindow.IsShown, now()));
+    const auto showReminderState = [&] {
+        if (remindersPaused()) {
+            trayIcon.SetIcon(PausedIconIndex);
+            trayIcon.SetTooltip(RemindersPausedTooltip(reminderPause.WallClockEnd(now(), CurrentTimestamp())));
+        } else {
+            trayIcon.SetIcon(ReminderIconIndex);
+            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, now()));
+        }
+    };
+    trayIcon.SetOnContextMenu([&] {
+        TReminderPauseMenu reminders;
+        reminders.available = !pauseWindow.IsShown;
+        reminders.paused = remindersPaused();
+        reminders.onPause = [&](TReminderPause::TChoice choice) {
+            OnRemindersPaused(reminderPause, pauseWindow, choice, now, CurrentTimestamp);
+        };
+        reminders.onResume = [&] { OnRemindersResumed(state, reminderPause, now); };
+        OnTrayMenu(configWindow, state.helpFilePath, reminders);
+        showReminderState();
+    });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
 
     // Made once the icon is there, so a later start that finds it finds a complete instance.
@@ -112,8 +141,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     TRepeatedAction timer(
         [&] {
-            OnTimerTick(state, pauseWindow, now, absence, IsPresenting);
-            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, now()));
+            if (!HoldsReminders(state, reminderPause, now)) {
+                OnTimerTick(state, pauseWindow, now, absence, IsPresenting);
+            }
+            showReminderState();
         },
         1.0);
 

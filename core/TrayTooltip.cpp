@@ -1,5 +1,6 @@
 #include "core/TrayTooltip.h"
 
+#include "core/Calendar.h"
 #include "core/TimeText.h"
 #include "core/TimeTextReading.h"
 
@@ -26,4 +27,15 @@ std::wstring TrayTooltip(const AppState& state, bool pauseShown, const std::stri
     }
     const std::string left = TimestampDifference(now, state.pauseEnd);
     return text + (left.empty() ? L"Pause over" : L"Pause: " + Widened(left) + L" left");
+}
+
+std::wstring RemindersPausedTooltip(const std::string& wallClockEnd) {
+    std::wstring text = L"Tavelin\nReminders paused";
+    const auto fields = ReadTimestampFields(wallClockEnd);
+    if (fields && IsCalendarTime(*fields)) {
+        // The duration form gives both fields their two digits.
+        text += L" until ";
+        text += Widened(FormatDuration(fields->hour * 3'600 + fields->minute * 60).substr(0, 5));
+    }
+    return text;
 }

@@ -9,3 +9,7 @@
 // (0 once it is due). During a pause: "Pause: HH:MM:SS left", the time left as the pause window
 // shows it. Once the pause is over, or when no time left can be told: "Pause over".
 std::wstring TrayTooltip(const AppState& state, bool pauseShown, const std::string& now);
+
+// The tooltip while the user has paused the reminders: "Tavelin", then "Reminders paused until
+// HH:MM", the hour and minute of wallClockEnd (timestamp text); without "until" when it is unreadable.
+std::wstring RemindersPausedTooltip(const std::string& wallClockEnd);

@@ -113,8 +113,8 @@ class Bench:
         self.click(x, y, 3)
         if exe == self.tavelin:
             left, top, right, bottom = map(int, self.drive("menu", timeout=120).split())
-            # "Close" is the last of three items of equal height.
-            self.click((left + right) // 2, bottom - (bottom - top) // 6, 1)
+            # "Close" is the last of four items of equal height.
+            self.click((left + right) // 2, bottom - (bottom - top) // 8, 1)
         self.wait_gone(pid)
 
     def launch_times(self):

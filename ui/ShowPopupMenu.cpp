@@ -9,25 +9,71 @@ namespace {
 class TPopupMenu {
 public:
     TPopupMenu() : handle(CreatePopupMenu()) {}
-    ~TPopupMenu() { DestroyMenu(handle); }
+    // A submenu handed to its parent is destroyed with it.
+    ~TPopupMenu() {
+        if (handle != nullptr) {
+            DestroyMenu(handle);
+        }
+    }
     TPopupMenu(const TPopupMenu&) = delete;
     TPopupMenu& operator=(const TPopupMenu&) = delete;
 
     HMENU GetHandle() const { return handle; }
+    HMENU Release() {
+        const HMENU released = handle;
+        handle = nullptr;
+        return released;
+    }
 
 private:
     HMENU handle;
 };
 
+// Command identifiers: an item's index + 1 (as in the flat menu), and for the items of a submenu
+// the parent's identifier times SubItemBase plus the sub-item's index + 1. 0 is no choice.
+constexpr UINT_PTR SubItemBase = 256;
+
+TMenuChoice ChoiceOf(UINT_PTR identifier) {
+    if (identifier == 0) {
+        return {};
+    }
+    if (identifier < SubItemBase) {
+        return {static_cast<int>(identifier) - 1, -1};
+    }
+    return {static_cast<int>(identifier / SubItemBase) - 1, static_cast<int>(identifier % SubItemBase) - 1};
+}
+
 }  // namespace
 
 int ShowPopupMenu(const std::vector<std::wstring>& items, int defaultIndex) {
+    std::vector<TMenuItem> plain;
+    for (const std::wstring& text : items) {
+        plain.emplace_back(text.c_str());
+    }
+    return ShowPopupMenuItems(plain, defaultIndex).item;
+}
+
+TMenuChoice ShowPopupMenuItems(const std::vector<TMenuItem>& items, int defaultIndex) {
     // The menu needs an owner window in the foreground, or it would not close when the user clicks
     // elsewhere. Made first so that the menu goes before it.
     TWindow owner(L"dummy", false, nullptr);
     TPopupMenu menu;
-    for (std::size_t index = 0; index < items.size(); ++index) {
-        AppendMenuW(menu.GetHandle(), MF_STRING, index + 1, items[index].c_str());
+    for (std::size_t index = 0; index < items.size() && index + 1 < SubItemBase; ++index) {
+        const TMenuItem& item = items[index];
+        const UINT state = item.enabled ? MF_ENABLED : MF_GRAYED;
+        if (item.subItems.empty()) {
+            AppendMenuW(menu.GetHandle(), MF_STRING | state, index + 1, item.text);
+            continue;
+        }
+        TPopupMenu submenu;
+        for (std::size_t subIndex = 0; subIndex < item.subItems.size() && subIndex + 1 < SubItemBase; ++subIndex) {
+            AppendMenuW(submenu.GetHandle(), MF_STRING, (index + 1) * SubItemBase + subIndex + 1,
+                        item.subItems[subIndex]);
+        }
+        if (AppendMenuW(menu.GetHandle(), MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu.GetHandle()),
+                        item.text)) {
+            submenu.Release();
+        }
     }
     if (defaultIndex != -1) {
         SetMenuDefaultItem(menu.GetHandle(), static_cast<UINT>(defaultIndex), TRUE);
@@ -39,5 +85,5 @@ int ShowPopupMenu(const std::vector<std::wstring>& items, int defaultIndex) {
                                        owner.GetHandle(), nullptr);
     // Lets the menu close properly when it is opened again from the notification area.
     PostMessageW(owner.GetHandle(), WM_NULL, 0, 0);
-    return chosen - 1;
+    return ChoiceOf(static_cast<UINT_PTR>(chosen));
 }

@@ -8,7 +8,8 @@ static_assert(sizeof(void*) != 8 || NotifyIconDataSize == 968);
 
 TTrayIcon::TNotificationControl::TNotificationControl(TWindow& ownerWindow, const std::wstring& iconFile,
                                                       int iconIndex, const std::wstring& tooltip)
-    : TControl(ownerWindow), iconData{}, taskbarCreatedMessage(RegisterWindowMessageW(L"TaskbarCreated")) {
+    : TControl(ownerWindow), iconFilePath(iconFile), shownIconIndex(iconIndex), iconData{},
+      taskbarCreatedMessage(RegisterWindowMessageW(L"TaskbarCreated")) {
     iconData.cbSize = NotifyIconDataSize;
     iconData.hWnd = owner->GetHandle();
     iconData.uID = 0;
@@ -74,6 +75,25 @@ bool TTrayIcon::TNotificationControl::SetTooltip(const std::wstring& tooltip) {
     return true;
 }
 
+bool TTrayIcon::TNotificationControl::SetIcon(int iconIndex) {
+    if (iconIndex == shownIconIndex) {
+        return false;
+    }
+    const HICON icon = ExtractIconW(nullptr, iconFilePath.c_str(), static_cast<UINT>(iconIndex));
+    if (reinterpret_cast<std::uintptr_t>(icon) <= 1) {
+        return false;
+    }
+    const HICON previous = iconData.hIcon;
+    iconData.hIcon = icon;
+    shownIconIndex = iconIndex;
+    Shell_NotifyIconW(NIM_MODIFY, &iconData);
+    // Released only once the shell shows the new one.
+    if (previous != nullptr) {
+        DestroyIcon(previous);
+    }
+    return true;
+}
+
 const NOTIFYICONDATAW& TTrayIcon::TNotificationControl::GetIconData() const {
     return iconData;
 }
@@ -92,4 +112,8 @@ void TTrayIcon::SetOnDoubleClick(const TCallback& callback) {
 
 bool TTrayIcon::SetTooltip(const std::wstring& tooltip) {
     return notification->SetTooltip(tooltip);
+}
+
+bool TTrayIcon::SetIcon(int iconIndex) {
+    return notification->SetIcon(iconIndex);
 }

@@ -30,9 +30,15 @@ public:
         // Changes the tooltip (cut to 127 characters like the first) and tells the shell, but only
         // when the text differs from the one shown; true when it did.
         bool SetTooltip(const std::wstring& tooltip);
+        // Shows another icon of the same file (the paused look is the second) and tells the shell,
+        // but only when the index differs from the one shown and the file holds that icon; true
+        // when it did.
+        bool SetIcon(int iconIndex);
         const NOTIFYICONDATAW& GetIconData() const;
 
     private:
+        std::wstring iconFilePath;
+        int shownIconIndex;
         NOTIFYICONDATAW iconData;
         TCallback onContextMenu;
         TCallback onDoubleClick;
@@ -48,6 +54,7 @@ public:
     void SetOnContextMenu(const TCallback& callback);
     void SetOnDoubleClick(const TCallback& callback);
     bool SetTooltip(const std::wstring& tooltip);
+    bool SetIcon(int iconIndex);
 
 private:
     // In this order, so that the control leaves the window before the window goes.

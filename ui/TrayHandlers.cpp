@@ -5,8 +5,19 @@
 
 #include "toolkit/TWindow.h"
 
-void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath) {
-    switch (ShowPopupMenu({L"Configure", L"Help", L"Close"}, 0)) {
+#include <vector>
+
+void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath,
+                const TReminderPauseMenu& reminders) {
+    std::vector<TMenuItem> items{L"Configure", L"Help", {L"Pause reminders", reminders.available}, L"Close"};
+    if (reminders.paused) {
+        items[2].subItems = {L"Resume reminders"};
+    } else {
+        // In the order of TReminderPause::TChoice.
+        items[2].subItems = {L"For 30 minutes", L"For 1 hour", L"For 2 hours", L"Until tomorrow"};
+    }
+    const TMenuChoice choice = ShowPopupMenuItems(items, 0);
+    switch (choice.item) {
     case 0:
         configWindow.Open();
         break;
@@ -14,6 +25,13 @@ void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFile
         OpenHelp(helpFilePath);
         break;
     case 2:
+        if (reminders.paused && reminders.onResume) {
+            reminders.onResume();
+        } else if (!reminders.paused && choice.subItem >= 0 && reminders.onPause) {
+            reminders.onPause(static_cast<TReminderPause::TChoice>(choice.subItem));
+        }
+        break;
+    case 3:
         Quit();
         break;
     default:

@@ -14,8 +14,16 @@ namespace {
 struct TMenuSeen {
     bool open = false;
     std::vector<std::wstring> items;
+    std::vector<bool> enabled;
+    std::vector<std::vector<std::wstring>> subItems;
     int defaultIndex = -2;
 };
+
+std::wstring ItemText(HMENU menu, int position) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+    return text;
+}
 
 HWND OpenMenuWindow() {
     return FindWindowW(L"#32768", nullptr);
@@ -26,28 +34,39 @@ void ReadMenu(TMenuSeen& seen) {
     const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
     seen.open = menuWindow != nullptr && menu != nullptr;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[64] = {};
-        GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-        seen.items.emplace_back(text);
+        seen.items.push_back(ItemText(menu, i));
+        seen.enabled.push_back((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) == 0);
+        const HMENU submenu = GetSubMenu(menu, i);
+        seen.subItems.emplace_back();
+        for (int j = 0; submenu != nullptr && j < GetMenuItemCount(submenu); ++j) {
+            seen.subItems.back().push_back(ItemText(submenu, j));
+        }
     }
     seen.defaultIndex = static_cast<int>(GetMenuDefaultItem(menu, TRUE, 0));
 }
 
-// Chooses the item at the position by keyboard; a negative position closes the menu with Esc.
-void ChooseItem(int position) {
+// Chooses the item at the position by keyboard, and with a sub-position the item of its submenu
+// (Right opens it on its first item); a negative position closes the menu with Esc.
+void ChooseItem(int position, int subPosition) {
     const HWND menuWindow = OpenMenuWindow();
     for (int i = 0; i <= position; ++i) {
         PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+    }
+    if (position >= 0 && subPosition >= 0) {
+        PostMessageW(menuWindow, WM_KEYDOWN, VK_RIGHT, 0);
+        for (int i = 0; i < subPosition; ++i) {
+            PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+        }
     }
     PostMessageW(menuWindow, WM_KEYDOWN, position < 0 ? VK_ESCAPE : VK_RETURN, 0);
 }
 
 // Runs the menu, driven from a timer inside its own loop; EndMenu bounds the wait if driving fails.
 template <typename TShow>
-auto RunMenu(int position, TMenuSeen& seen, TShow show) {
+auto RunMenu(int position, TMenuSeen& seen, TShow show, int subPosition = -1) {
     TDelayedAction drive([&] {
         ReadMenu(seen);
-        ChooseItem(position);
+        ChooseItem(position, subPosition);
     }, 200);
     TDelayedAction safety([] { EndMenu(); }, 5000);
     return show();
@@ -86,6 +105,24 @@ TEST(PopupMenuTest, EmptyListYieldsMinusOne) {
     EXPECT_EQ(ShowPopupMenu({}, -1), -1);
 }
 
+TEST(PopupMenuTest, ReturnsTheChosenSubItemAndNothingForADisabledItem) {
+    const std::vector<TMenuItem> items{{L"One"}, {L"Two", true, {L"A", L"B", L"C"}}, {L"Three", false}, {L"Four"}};
+    const struct {
+        int position;
+        int subPosition;
+        TMenuChoice expected;
+    } cases[] = {{1, 0, {1, 0}}, {1, 2, {1, 2}}, {3, -1, {3, -1}}, {2, -1, {}}, {0, -1, {0, -1}}};
+    for (const auto& c : cases) {
+        TMenuSeen seen;
+        const TMenuChoice result = RunMenu(c.position, seen, [&] { return ShowPopupMenuItems(items, 0); }, c.subPosition);
+        EXPECT_EQ(result, c.expected) << c.position << "/" << c.subPosition;
+        EXPECT_EQ(seen.items, (std::vector<std::wstring>{L"One", L"Two", L"Three", L"Four"}));
+        EXPECT_EQ(seen.enabled, (std::vector<bool>{true, true, false, true}));
+        EXPECT_EQ(seen.subItems[1], (std::vector<std::wstring>{L"A", L"B", L"C"}));
+        EXPECT_TRUE(seen.subItems[2].empty());
+    }
+}
+
 class TrayMenuTest : public testing::Test {
 protected:
     bool QuitPosted() {
@@ -93,32 +130,90 @@ protected:
         return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
     }
 
+    // The pause of the reminders as the tray offers it, recording what the menu asks of it.
+    TReminderPauseMenu Reminders(bool available, bool paused) {
+        TReminderPauseMenu reminders;
+        reminders.available = available;
+        reminders.paused = paused;
+        reminders.onPause = [this](TReminderPause::TChoice choice) { pauses.push_back(choice); };
+        reminders.onResume = [this] { ++resumes; };
+        return reminders;
+    }
+    void ShowTrayMenu(int position, const TReminderPauseMenu& reminders, int subPosition = -1) {
+        RunMenu(position, seen, [&] { OnTrayMenu(configWindow, helpFilePath, reminders); return 0; }, subPosition);
+    }
+
     std::wstring helpFilePath = L"C:/nowhere/Help.chm";
     TWindowList dialogWindows;
     TConfigurationWindow configWindow{dialogWindows, helpFilePath};
     TMenuSeen seen;
+    std::vector<TReminderPause::TChoice> pauses;
+    int resumes = 0;
 };
 
-TEST_F(TrayMenuTest, OffersConfigureHelpCloseWithConfigureAsDefault) {
-    RunMenu(-1, seen, [this] { OnTrayMenu(configWindow, helpFilePath); return 0; });
+TEST_F(TrayMenuTest, OffersConfigureHelpPauseRemindersCloseWithConfigureAsDefault) {
+    ShowTrayMenu(-1, Reminders(true, false));
     ASSERT_TRUE(seen.open);
-    EXPECT_EQ(seen.items, (std::vector<std::wstring>{L"Configure", L"Help", L"Close"}));
+    EXPECT_EQ(seen.items, (std::vector<std::wstring>{L"Configure", L"Help", L"Pause reminders", L"Close"}));
+    EXPECT_EQ(seen.enabled, (std::vector<bool>{true, true, true, true}));
+    EXPECT_EQ(seen.subItems[2],
+              (std::vector<std::wstring>{L"For 30 minutes", L"For 1 hour", L"For 2 hours", L"Until tomorrow"}));
     EXPECT_EQ(seen.defaultIndex, 0);
+    EXPECT_TRUE(pauses.empty());
+    EXPECT_EQ(resumes, 0);
     EXPECT_FALSE(IsWindowVisible(configWindow.GetHandle()));
     EXPECT_FALSE(QuitPosted());
 }
 
 TEST_F(TrayMenuTest, ConfigureOpensTheConfigurationWindow) {
-    RunMenu(0, seen, [this] { OnTrayMenu(configWindow, helpFilePath); return 0; });
+    ShowTrayMenu(0, Reminders(true, false));
     EXPECT_TRUE(IsWindowVisible(configWindow.GetHandle()));
     EXPECT_FALSE(QuitPosted());
 }
 
 TEST_F(TrayMenuTest, CloseEndsTheMessageLoop) {
-    RunMenu(2, seen, [this] { OnTrayMenu(configWindow, helpFilePath); return 0; });
+    ShowTrayMenu(3, Reminders(true, false));
     EXPECT_TRUE(QuitPosted());
     EXPECT_FALSE(IsWindowVisible(configWindow.GetHandle()));
 }
+
+struct TReminderItemCase {
+    const char* name;
+    bool available;
+    bool paused;
+    int subPosition;
+    std::vector<std::wstring> subItems;
+    std::vector<TReminderPause::TChoice> pauses;
+    int resumes;
+};
+
+class TrayReminderItemTest : public TrayMenuTest, public testing::WithParamInterface<TReminderItemCase> {};
+
+TEST_P(TrayReminderItemTest, PausesResumesOrIsDisabledDuringAPause) {
+    const TReminderItemCase& c = GetParam();
+    ShowTrayMenu(2, Reminders(c.available, c.paused), c.subPosition);
+    ASSERT_TRUE(seen.open);
+    EXPECT_EQ(seen.items[2], L"Pause reminders");
+    EXPECT_EQ(seen.enabled[2], c.available);
+    EXPECT_EQ(seen.subItems[2], c.subItems);
+    EXPECT_EQ(pauses, c.pauses);
+    EXPECT_EQ(resumes, c.resumes);
+    EXPECT_FALSE(QuitPosted());
+    EXPECT_FALSE(IsWindowVisible(configWindow.GetHandle()));
+}
+
+const std::vector<std::wstring> Lengths{L"For 30 minutes", L"For 1 hour", L"For 2 hours", L"Until tomorrow"};
+using TChoice = TReminderPause::TChoice;
+
+INSTANTIATE_TEST_SUITE_P(
+    Reminders, TrayReminderItemTest,
+    testing::Values(TReminderItemCase{"HalfHour", true, false, 0, Lengths, {TChoice::for30Minutes}, 0},
+                    TReminderItemCase{"OneHour", true, false, 1, Lengths, {TChoice::for1Hour}, 0},
+                    TReminderItemCase{"TwoHours", true, false, 2, Lengths, {TChoice::for2Hours}, 0},
+                    TReminderItemCase{"Tomorrow", true, false, 3, Lengths, {TChoice::untilTomorrow}, 0},
+                    TReminderItemCase{"Resume", true, true, 0, {L"Resume reminders"}, {}, 1},
+                    TReminderItemCase{"DuringAPause", false, false, 0, Lengths, {}, 0}),
+    [](const testing::TestParamInfo<TReminderItemCase>& entry) { return entry.param.name; });
 
 TEST_F(TrayMenuTest, DoubleClickOpensTheConfigurationWindow) {
     OnTrayDoubleClick(configWindow);

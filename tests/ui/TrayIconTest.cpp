@@ -148,6 +148,22 @@ TEST_F(NotificationControlTest, ChangesTheTooltipOnlyWhenItsShownTextChanges) {
     }
 }
 
+TEST_F(NotificationControlTest, ChangesTheIconOnlyToAnotherOneTheFileHolds) {
+    const struct {
+        int index;
+        bool changed;
+    } steps[] = {{0, false}, {1, true}, {1, false}, {100000, false}, {0, true}};
+    HICON shown = control->GetIconData().hIcon;
+    for (const auto& step : steps) {
+        EXPECT_EQ(control->SetIcon(step.index), step.changed) << step.index;
+        const HICON now = control->GetIconData().hIcon;
+        EXPECT_NE(now, nullptr);
+        EXPECT_EQ(now != shown, step.changed) << step.index;
+        shown = now;
+        EXPECT_TRUE(ShellHoldsIcon(owner.GetHandle()));
+    }
+}
+
 TEST(TrayIconTest, AddsTheIconOnAHiddenWindowAndForwardsItsCallbacks) {
     auto trayIcon = std::make_unique<TTrayIcon>(IconFile, 0, L"Tavelin");
     const HWND hidden = FindWindowW(L"TWindow", L"dummy");
@@ -166,6 +182,7 @@ TEST(TrayIconTest, AddsTheIconOnAHiddenWindowAndForwardsItsCallbacks) {
     EXPECT_EQ(doubleClicks, 2);
     EXPECT_TRUE(trayIcon->SetTooltip(L"Tavelin\nPause over"));
     EXPECT_FALSE(trayIcon->SetTooltip(L"Tavelin\nPause over"));
+    EXPECT_TRUE(trayIcon->SetIcon(1));
 
     trayIcon.reset();
     EXPECT_FALSE(IsWindow(hidden));

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/AppState.h"
+#include "core/TClock.h"
+#include "core/TReminderPause.h"
+#include "core/TimeText.h"
+
+#include <string>
+
+// The user's pause of the reminders, beside the pause schedule: the clock is the steady one the
+// schedule reads, and wallNow the clock the user sees, read only to place "until tomorrow" and to
+// say when the pause of the reminders ends.
+
+// Run when the user chooses to pause the reminders. A pause that began meanwhile (the timer ticks
+// on while the menu is open) cannot be cut short, so the choice is then ignored.
+template <typename TPauseView>
+void OnRemindersPaused(TReminderPause& reminderPause, const TPauseView& pauseWindow, TReminderPause::TChoice choice,
+                       const TClock& now, const TClock& wallNow) {
+    if (pauseWindow.IsShown) {
+        return;
+    }
+    const std::string wall = wallNow();
+    reminderPause.Begin(now(), wall, TReminderPause::LengthOf(choice, wall));
+}
+
+// Run on "Resume reminders", and by the tick once the time is up: the next pause comes one interval
+// from now, as after a pause.
+inline void OnRemindersResumed(AppState& state, TReminderPause& reminderPause, const TClock& now) {
+    if (!reminderPause.IsActive()) {
+        return;
+    }
+    reminderPause.End();
+    state.nextPauseStart = ShiftTimestamp(now(), state.interval, true);
+}
+
+// Run on every tick before the pause schedule's OnTimerTick, which runs only when this is false:
+// while the reminders are paused no pause begins and no heads-up comes. The first tick at which the
+// time is up resumes them.
+inline bool HoldsReminders(AppState& state, TReminderPause& reminderPause, const TClock& now) {
+    if (reminderPause.IsOver(now())) {
+        OnRemindersResumed(state, reminderPause, now);
+    }
+    return reminderPause.IsActive();
+}
