@@ -97,7 +97,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     };
 
     TTrayIcon trayIcon(ProgramFilePath(), 0, TrayTooltip(state, pauseWindow.IsShown, now()));
-    trayIcon.SetOnContextMenu([&] { OnTrayMenu(configWindow, state.helpFilePath); });
+    trayIcon.SetOnContextMenu([&] { OnTrayMenu(configWindow, state.helpFilePath, trayIcon.GetMenuAnchor()); });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
 
     // Made once the icon is there, so a later start that finds it finds a complete instance.

@@ -21,7 +21,7 @@ private:
 
 }  // namespace
 
-int ShowPopupMenu(const std::vector<std::wstring>& items, int defaultIndex) {
+int ShowPopupMenu(const std::vector<std::wstring>& items, int defaultIndex, std::optional<TPoint> at) {
     // The menu needs an owner window in the foreground, or it would not close when the user clicks
     // elsewhere. Made first so that the menu goes before it.
     TWindow owner(L"dummy", false, nullptr);
@@ -34,6 +34,9 @@ int ShowPopupMenu(const std::vector<std::wstring>& items, int defaultIndex) {
     }
     POINT cursor{};
     GetCursorPos(&cursor);
+    if (at) {
+        cursor = POINT{at->x, at->y};
+    }
     SetForegroundWindow(owner.GetHandle());
     const BOOL chosen = TrackPopupMenu(menu.GetHandle(), TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0,
                                        owner.GetHandle(), nullptr);

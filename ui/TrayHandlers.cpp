@@ -5,8 +5,8 @@
 
 #include "toolkit/TWindow.h"
 
-void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath) {
-    switch (ShowPopupMenu({L"Configure", L"Help", L"Close"}, 0)) {
+void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath, std::optional<TPoint> at) {
+    switch (ShowPopupMenu({L"Configure", L"Help", L"Close"}, 0, at)) {
     case 0:
         configWindow.Open();
         break;

@@ -2,10 +2,15 @@
 
 #include "ui/TConfigurationWindow.h"
 
+#include "toolkit/TPoint.h"
+
+#include <optional>
 #include <string>
 
-// Right click on the tray icon: the menu "Configure", "Help", "Close" and what each item does.
-void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath);
+// Right click on the tray icon (or the menu key on it): the menu "Configure", "Help", "Close" and
+// what each item does; at the mouse, or at the given point.
+void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath,
+                std::optional<TPoint> at = std::nullopt);
 
 // Left double click on the tray icon: the same as "Configure".
 void OnTrayDoubleClick(TConfigurationWindow& configWindow);
