@@ -124,7 +124,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             OnRemindersPaused(reminderPause, pauseWindow, choice, now, CurrentTimestamp);
         };
         reminders.onResume = [&] { OnRemindersResumed(state, reminderPause, now); };
-        OnTrayMenu(configWindow, state.helpFilePath, reminders);
+        OnTrayMenu(configWindow, state.helpFilePath, reminders, trayIcon.GetMenuAnchor());
         showReminderState();
     });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });

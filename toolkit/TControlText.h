@@ -5,17 +5,22 @@
 #include "toolkit/TSize.h"
 #include "toolkit/TWindow.h"
 
+#include <optional>
 #include <string>
 
-// A text drawn by the toolkit itself in its window's font, centred on a rectangle of its background
-// colour.
+// A text drawn by the toolkit itself in its window's font and text colour, centred on a rectangle of
+// its background colour, and shown to screen readers as a static text.
 // The text never changes; a window showing a changing text replaces the control.
 class TControlText : public TWindow::TControl {
 public:
+    // On the window's background colour, whatever it is when painted.
+    TControlText(TWindow& ownerWindow, const std::wstring& content);
+    // On a background colour of its own.
     TControlText(TWindow& ownerWindow, const std::wstring& content, TColor background);
     ~TControlText() override;
 
     void Paint(HDC& dc) override;
+    bool GetAccessibleItem(TAccessibleItem& item) const override;
 
     void Move(TPoint newPosition, TSize newSize);
     TSize GetNaturalSize() const;
@@ -27,6 +32,6 @@ public:
 private:
     TPoint position;
     TSize size;
-    TColor backgroundColor;
+    std::optional<TColor> backgroundColor;
     std::wstring text;
 };

@@ -10,6 +10,7 @@
 
 struct TControlTimePicker::TState {
     HWND child = nullptr;
+    std::wstring accessibleName;
 };
 
 TControlTimePicker::TControlTimePicker(TWindow& ownerWindow, const std::wstring& format)
@@ -68,4 +69,22 @@ void TControlTimePicker::SetFocus() {
 
 HWND TControlTimePicker::GetHandle() const {
     return state->child;
+}
+
+void TControlTimePicker::SetAccessibleName(const std::wstring& name) {
+    state->accessibleName = name;
+}
+
+bool TControlTimePicker::GetAccessibleItem(TAccessibleItem& item) const {
+    if (state->accessibleName.empty() || owner == nullptr) {
+        return false;
+    }
+    RECT rect{};
+    GetWindowRect(state->child, &rect);
+    MapWindowPoints(nullptr, owner->GetHandle(), reinterpret_cast<POINT*>(&rect), 2);
+    item.name = state->accessibleName;
+    item.child = state->child;
+    item.position = TPoint(rect.left, rect.top);
+    item.size = TSize(rect.right - rect.left, rect.bottom - rect.top);
+    return true;
 }

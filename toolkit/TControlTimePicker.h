@@ -19,6 +19,9 @@ public:
     void Move(TPoint position, TSize size);
     void SetFocus();
     HWND GetHandle() const;
+    // The name screen readers give the picker: the text of the label the window paints beside it.
+    void SetAccessibleName(const std::wstring& name);
+    bool GetAccessibleItem(TAccessibleItem& item) const override;
 
 private:
     struct TState;

@@ -1,10 +1,14 @@
 #include "toolkit/TWindow.h"
 
+#include "toolkit/AccessibleClient.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/TSelectedObject.h"
 #include "toolkit/TWindowDC.h"
 
+#include <objbase.h>
+
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -120,6 +124,9 @@ struct TWindow::TState {
             RemovePropW(handle, PropertyName);
             DestroyWindow(handle);
         }
+        if (comInitialized) {
+            CoUninitialize();
+        }
     }
     TState(const TState&) = delete;
     TState& operator=(const TState&) = delete;
@@ -140,6 +147,11 @@ struct TWindow::TState {
 
     HWND handle = nullptr;
     TColor background{0, 0, 0};
+    TColor text{0, 0, 0};
+    std::wstring accessibleDescription;
+    // COM hands the accessible object to the reader; started on the first question, so a user without
+    // a reader never loads it.
+    bool comInitialized = false;
     std::int32_t dpi = DefaultDpi;
     std::unique_ptr<TFont> font;
     std::vector<TControl*> controls;
@@ -166,13 +178,16 @@ bool TWindow::TControl::ProcessMessage(TMessage&) {
 
 void TWindow::TControl::Paint(HDC&) {}
 
+bool TWindow::TControl::GetAccessibleItem(TAccessibleItem&) const {
+    return false;
+}
+
 TWindow::TWindow(const std::wstring& title, bool show, TWindowList* dialogWindows)
     : state(std::make_unique<TState>()), dialogList(dialogWindows) {
     RegisterWindowClass(&TWindow::WindowProcedure);
     state->handle = CreateWindowExW(0, ClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    state->background = TColor(GetRValue(face), GetGValue(face), GetBValue(face));
+    ReadSystemColors();
     state->dpi = WindowDpi(state->handle);
     state->font = std::make_unique<TFont>(state->dpi);
     SetPropW(state->handle, PropertyName, this);
@@ -226,6 +241,92 @@ TSize TWindow::GetClientSize() const {
 
 TColor TWindow::GetBackgroundColor() const {
     return state->background;
+}
+
+TColor TWindow::GetTextColor() const {
+    return state->text;
+}
+
+void TWindow::ReadSystemColors() {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    state->background = TColor(GetRValue(face), GetGValue(face), GetBValue(face));
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    state->text = TColor(GetRValue(text), GetGValue(text), GetBValue(text));
+}
+
+std::vector<TAccessibleItem> TWindow::GetAccessibleItems() const {
+    std::vector<TAccessibleItem> items;
+    for (const TControl* control : state->controls) {
+        TAccessibleItem item{L"", nullptr, TPoint(0, 0), TSize(0, 0), control};
+        if (control->GetAccessibleItem(item)) {
+            item.source = control;
+            items.push_back(item);
+        }
+    }
+    for (HWND child = GetWindow(state->handle, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        bool described = false;
+        for (const TAccessibleItem& item : items) {
+            described = described || item.child == child;
+        }
+        if (described) {
+            continue;
+        }
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, state->handle, reinterpret_cast<POINT*>(&rect), 2);
+        items.push_back(TAccessibleItem{L"", child, TPoint(rect.left, rect.top),
+                                        TSize(rect.right - rect.left, rect.bottom - rect.top), nullptr});
+    }
+    // A handful of items: an insertion sort, stable, keeps equal places in the order found.
+    for (std::size_t sorted = 1; sorted < items.size(); ++sorted) {
+        for (std::size_t index = sorted; index > 0; --index) {
+            const TAccessibleItem& before = items[index - 1];
+            const TAccessibleItem& after = items[index];
+            const bool inOrder = before.position.y != after.position.y ? before.position.y < after.position.y
+                                                                       : before.position.x <= after.position.x;
+            if (inOrder) {
+                break;
+            }
+            std::swap(items[index - 1], items[index]);
+        }
+    }
+    return items;
+}
+
+void TWindow::SetAccessibleDescription(const std::wstring& description) {
+    state->accessibleDescription = description;
+}
+
+const std::wstring& TWindow::GetAccessibleDescription() const {
+    return state->accessibleDescription;
+}
+
+void TWindow::NotifyAccessibleEvent(DWORD event, const TControl* control) const {
+    LONG child = CHILDID_SELF;
+    if (control != nullptr) {
+        const std::vector<TAccessibleItem> items = GetAccessibleItems();
+        std::size_t index = 0;
+        while (index < items.size() && items[index].source != control) {
+            ++index;
+        }
+        if (index == items.size()) {
+            return;
+        }
+        child = static_cast<LONG>(index) + 1;
+    }
+    NotifyWinEvent(event, state->handle, OBJID_CLIENT, child);
+}
+
+const TWindow* TWindow::FromHandle(HWND handle) {
+    if (handle == nullptr) {
+        return nullptr;
+    }
+    wchar_t className[16] = {};
+    GetClassNameW(handle, className, 16);
+    if (std::wstring(className) != ClassName) {
+        return nullptr;
+    }
+    return static_cast<const TWindow*>(GetPropW(handle, PropertyName));
 }
 
 std::int32_t TWindow::GetDpi() const {
@@ -294,6 +395,23 @@ LRESULT TWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_DPICHANGED:
         ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+            if (!state->comInitialized) {
+                state->comInitialized = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+            }
+            return AnswerClientObject(hwnd, wParam);
+        }
+        break;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        TakeNewColors(message);
+        break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST) {
+            TakeNewColors(message);
+        }
+        break;
     default:
         break;
     }
@@ -336,6 +454,17 @@ void TWindow::PaintOffScreen() {
     const TMemoryDC memory(bitmap.GetHandle());
     const TPaintDC screen(state->handle);
     BitBlt(screen.GetHandle(), 0, 0, client.width, client.height, memory.GetHandle(), 0, 0, SRCCOPY);
+}
+
+void TWindow::TakeNewColors(UINT message) {
+    ReadSystemColors();
+    // Common controls learn of colour changes only from their parent.
+    if (message == WM_SYSCOLORCHANGE) {
+        for (HWND child = GetWindow(state->handle, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+        }
+    }
+    RedrawWindow(state->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void TWindow::ChangeDpi(std::int32_t dpi, const RECT& proposed) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/TAccessibleItem.h"
 #include "toolkit/TCallback.h"
 #include "toolkit/TFont.h"
 #include "toolkit/TColor.h"
@@ -11,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Owns one top-level system window of the class "TWindow". Its behaviour is the list of attached
 // controls plus a resize and a close callback; one window procedure serves every TWindow.
@@ -39,6 +41,8 @@ public:
         virtual bool ProcessMessage(TMessage& message);
         // Draws into the window's off-screen surface; must leave the device context as it found it.
         virtual void Paint(HDC& dc);
+        // What screen readers are told of the control, if anything beyond the system's own answer.
+        virtual bool GetAccessibleItem(TAccessibleItem& item) const;
 
     protected:
         // The owner's font, for measuring and drawing in it; none once the owner has gone.
@@ -61,7 +65,10 @@ public:
     TPoint GetPosition() const;
     TSize GetSize() const;
     TSize GetClientSize() const;
+    // The system's button face and button text colours, read again whenever the colours, high
+    // contrast or the theme change.
     TColor GetBackgroundColor() const;
+    TColor GetTextColor() const;
 
     // The DPI the window is drawn at, the font made for it (for the child controls and the texts
     // drawn into the window) and a length given at 96 DPI scaled to it.
@@ -73,6 +80,18 @@ public:
     void Move(TPoint position, TSize size);
     void Show(bool activate);
     void Hide();
+
+    // The window's elements for screen readers in layout order (top to bottom, then left to right):
+    // what the controls describe and every other child window.
+    std::vector<TAccessibleItem> GetAccessibleItems() const;
+    // What a screen reader reads as the window's description; empty leaves the system's.
+    void SetAccessibleDescription(const std::wstring& description);
+    const std::wstring& GetAccessibleDescription() const;
+    // Tells screen readers that something of the window (the control's element, or the window itself
+    // for null) changed.
+    void NotifyAccessibleEvent(DWORD event, const TControl* control) const;
+    // The TWindow of a system window, null for any other window.
+    static const TWindow* FromHandle(HWND handle);
 
     void SetOnResize(const TCallback& callback);
     void SetOnClose(const TCallback& callback);
@@ -87,6 +106,9 @@ private:
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void PaintOffScreen();
     void ChangeDpi(std::int32_t dpi, const RECT& proposed);
+    void ReadSystemColors();
+    // Reads the colours again and repaints, the children included, shown or hidden.
+    void TakeNewColors(UINT message);
 
     std::unique_ptr<TState> state;
     TCallback onResize;

@@ -45,15 +45,15 @@ TMenuChoice ChoiceOf(UINT_PTR identifier) {
 
 }  // namespace
 
-int ShowPopupMenu(const std::vector<std::wstring>& items, int defaultIndex) {
+int ShowPopupMenu(const std::vector<std::wstring>& items, int defaultIndex, std::optional<TPoint> at) {
     std::vector<TMenuItem> plain;
     for (const std::wstring& text : items) {
         plain.emplace_back(text.c_str());
     }
-    return ShowPopupMenuItems(plain, defaultIndex).item;
+    return ShowPopupMenuItems(plain, defaultIndex, at).item;
 }
 
-TMenuChoice ShowPopupMenuItems(const std::vector<TMenuItem>& items, int defaultIndex) {
+TMenuChoice ShowPopupMenuItems(const std::vector<TMenuItem>& items, int defaultIndex, std::optional<TPoint> at) {
     // The menu needs an owner window in the foreground, or it would not close when the user clicks
     // elsewhere. Made first so that the menu goes before it.
     TWindow owner(L"dummy", false, nullptr);
@@ -80,6 +80,9 @@ TMenuChoice ShowPopupMenuItems(const std::vector<TMenuItem>& items, int defaultI
     }
     POINT cursor{};
     GetCursorPos(&cursor);
+    if (at) {
+        cursor = POINT{at->x, at->y};
+    }
     SetForegroundWindow(owner.GetHandle());
     const BOOL chosen = TrackPopupMenu(menu.GetHandle(), TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0,
                                        owner.GetHandle(), nullptr);

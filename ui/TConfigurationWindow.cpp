@@ -6,10 +6,17 @@
 
 #include <algorithm>
 
+namespace {
+
+const wchar_t* const IntervalLabel = L"Interval between pauses";
+const wchar_t* const PauseLengthLabel = L"Pause length";
+
+}  // namespace
+
 TConfigurationWindow::TConfigurationWindow(TWindowList& dialogWindows, const std::wstring& helpFilePath)
     : TWindow(L"Configure rest pause", false, &dialogWindows),
-      intervalLabel(*this, L"Interval between pauses", GetBackgroundColor()),
-      pauseLengthLabel(*this, L"Pause length", GetBackgroundColor()),
+      intervalLabel(*this, IntervalLabel),
+      pauseLengthLabel(*this, PauseLengthLabel),
       intervalPicker(*this, L"HH:mm:ss"),
       pauseLengthPicker(*this, L"HH:mm:ss"),
       okButton(*this, L"OK", true),
@@ -19,6 +26,9 @@ TConfigurationWindow::TConfigurationWindow(TWindowList& dialogWindows, const std
       requiredSize(0, 0),
       helpFile(&helpFilePath),
       placed(false) {
+    // The labels are painted, so the system cannot name the pickers after them.
+    intervalPicker.SetAccessibleName(IntervalLabel);
+    pauseLengthPicker.SetAccessibleName(PauseLengthLabel);
     SetOnResize([this] { Layout(); });
     SetOnDpiChanged([this] { FitToLayout(); });
     SetOnClose([this] { Hide(); });

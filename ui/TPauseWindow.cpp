@@ -12,7 +12,7 @@ std::int32_t CentredLeft(std::int32_t clientWidth, std::int32_t controlWidth, st
 
 TPauseWindow::TPauseWindow(TWindowList& dialogWindows)
     : TWindow(L"Pause", false, &dialogWindows),
-      title(*this, L"Make a pause :)", GetBackgroundColor()),
+      title(*this, L"Make a pause :)"),
       button(*this, L"Back to work", true),
       cancelHandler(*this),
       requiredSize(0, 0),
@@ -34,7 +34,7 @@ void TPauseWindow::ShowTimeLeft(const std::string& remaining) {
         }
     }
     // A text control never changes its text, so the line is replaced, never edited.
-    timeLeftText = std::make_unique<TControlText>(*this, line, GetBackgroundColor());
+    timeLeftText = std::make_unique<TControlText>(*this, line);
 
     if (remaining.empty()) {
         button.Enable();
@@ -45,10 +45,20 @@ void TPauseWindow::ShowTimeLeft(const std::string& remaining) {
     FitToLayout();
     CentreOnWorkArea(*this);
 
-    if (!IsShown) {
+    const bool showing = !IsShown;
+    if (showing) {
         Show(true);
         IsShown = true;
     }
+    SetAccessibleDescription(title.GetText() + L" " + line);
+    if (announcementPace.ShouldAnnounce(showing, remaining)) {
+        Announce();
+    }
+}
+
+void TPauseWindow::Announce() {
+    NotifyAccessibleEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr);
+    NotifyAccessibleEvent(EVENT_OBJECT_NAMECHANGE, timeLeftText.get());
 }
 
 void TPauseWindow::FitToLayout() {

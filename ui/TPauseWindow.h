@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TAnnouncementPace.h"
+
 #include "toolkit/TCallback.h"
 #include "toolkit/TControlButton.h"
 #include "toolkit/TControlCancelHandler.h"
@@ -31,6 +33,9 @@ public:
 
 private:
     void Dismiss();
+    // Tells screen readers the heading and the time left, as the window's description and as the
+    // line's new name.
+    void Announce();
     // Lays out and resizes the window so that its client area fits the layout.
     void FitToLayout();
 
@@ -46,6 +51,7 @@ public:
 
 private:
     std::unique_ptr<TControlText> timeLeftText;
+    TAnnouncementPace announcementPace;
 };
 
 // Left edge that centres a control in the client width, but never closer than the margin to the edge.

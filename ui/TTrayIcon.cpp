@@ -8,19 +8,31 @@ static_assert(sizeof(void*) != 8 || NotifyIconDataSize == 968);
 
 TTrayIcon::TNotificationControl::TNotificationControl(TWindow& ownerWindow, const std::wstring& iconFile,
                                                       int iconIndex, const std::wstring& tooltip)
-    : TControl(ownerWindow), iconFilePath(iconFile), shownIconIndex(iconIndex), iconData{},
+    : TControl(ownerWindow),
+      iconFilePath(iconFile),
+      shownIconIndex(iconIndex),
+      iconData{},
+      version4(false),
+      rightButtonReleased(false),
       taskbarCreatedMessage(RegisterWindowMessageW(L"TaskbarCreated")) {
     iconData.cbSize = NotifyIconDataSize;
     iconData.hWnd = owner->GetHandle();
     iconData.uID = 0;
-    iconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    // Version 4 shows the standard tooltip only when asked to.
+    iconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
     iconData.uCallbackMessage = WM_USER;
     // ExtractIconW returns 1 for a file that holds no icons at all; that is no handle.
     const HICON icon = ExtractIconW(nullptr, iconFile.c_str(), static_cast<UINT>(iconIndex));
     iconData.hIcon = reinterpret_cast<std::uintptr_t>(icon) > 1 ? icon : nullptr;
     const std::size_t tipLength = tooltip.copy(iconData.szTip, std::size(iconData.szTip) - 1);
     iconData.szTip[tipLength] = L'\0';
+    Add();
+}
+
+void TTrayIcon::TNotificationControl::Add() {
     Shell_NotifyIconW(NIM_ADD, &iconData);
+    iconData.uVersion = NOTIFYICON_VERSION_4;
+    version4 = Shell_NotifyIconW(NIM_SETVERSION, &iconData) != FALSE;
 }
 
 TTrayIcon::TNotificationControl::~TNotificationControl() {
@@ -32,20 +44,33 @@ TTrayIcon::TNotificationControl::~TNotificationControl() {
 
 bool TTrayIcon::TNotificationControl::ProcessMessage(TWindow::TMessage& message) {
     if (taskbarCreatedMessage != 0 && message.message == taskbarCreatedMessage) {
-        Shell_NotifyIconW(NIM_ADD, &iconData);
+        Add();
         return true;
     }
     if (message.message != WM_USER) {
         return false;
     }
-    switch (LOWORD(message.lParam)) {
+    const UINT event = LOWORD(message.lParam);
+    const bool afterRightClick = rightButtonReleased;
+    rightButtonReleased = false;
+    switch (event) {
     case WM_CONTEXTMENU:
     case WM_RBUTTONUP:
+        if (event == WM_RBUTTONUP && version4) {
+            rightButtonReleased = true;
+            break;
+        }
+        // Version 4 gives the icon's place in wParam; the older version gives nothing there.
+        menuAnchor.reset();
+        if (event == WM_CONTEXTMENU && version4 && !afterRightClick) {
+            menuAnchor = TPoint(static_cast<short>(LOWORD(message.wParam)), static_cast<short>(HIWORD(message.wParam)));
+        }
         if (onContextMenu) {
             onContextMenu();
         }
         break;
     case WM_LBUTTONDBLCLK:
+    case NIN_KEYSELECT:
         if (onDoubleClick) {
             onDoubleClick();
         }
@@ -98,6 +123,14 @@ const NOTIFYICONDATAW& TTrayIcon::TNotificationControl::GetIconData() const {
     return iconData;
 }
 
+std::optional<TPoint> TTrayIcon::TNotificationControl::GetMenuAnchor() const {
+    return menuAnchor;
+}
+
+bool TTrayIcon::TNotificationControl::UsesVersion4() const {
+    return version4;
+}
+
 TTrayIcon::TTrayIcon(const std::wstring& iconFile, int iconIndex, const std::wstring& tooltip)
     : window(std::make_unique<TWindow>(L"dummy", false, nullptr)),
       notification(std::make_unique<TNotificationControl>(*window, iconFile, iconIndex, tooltip)) {}
@@ -116,4 +149,8 @@ bool TTrayIcon::SetTooltip(const std::wstring& tooltip) {
 
 bool TTrayIcon::SetIcon(int iconIndex) {
     return notification->SetIcon(iconIndex);
+}
+
+std::optional<TPoint> TTrayIcon::GetMenuAnchor() const {
+    return notification->GetMenuAnchor();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/TCallback.h"
+#include "toolkit/TPoint.h"
 #include "toolkit/TWindow.h"
 
 #include <windows.h>
@@ -9,14 +10,17 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The program's icon in the notification area, with a hidden window that receives its mouse
 // notifications.
 class TTrayIcon {
 public:
-    // Adds the icon on construction and removes it on destruction; turns the icon's right click
-    // and left double click into callbacks.
+    // Adds the icon on construction, in the current notification-icon version where the shell has
+    // it, and removes it on destruction. The menu callback runs for a right click (once) and for the
+    // keyboard's menu key or Shift+F10; the double-click callback for a left double click and for
+    // Enter or Space on the selected icon.
     class TNotificationControl : public TWindow::TControl {
     public:
         TNotificationControl(TWindow& ownerWindow, const std::wstring& iconFile, int iconIndex,
@@ -35,11 +39,22 @@ public:
         // when it did.
         bool SetIcon(int iconIndex);
         const NOTIFYICONDATAW& GetIconData() const;
+        // Where the last menu belongs: the icon's place when it was asked for from the keyboard,
+        // nullopt (the mouse position) for a click.
+        std::optional<TPoint> GetMenuAnchor() const;
+        bool UsesVersion4() const;
 
     private:
+        void Add();
+
         std::wstring iconFilePath;
         int shownIconIndex;
         NOTIFYICONDATAW iconData;
+        bool version4;
+        // A version-4 right click comes as WM_RBUTTONUP and then WM_CONTEXTMENU; only the second
+        // opens the menu, at the mouse.
+        bool rightButtonReleased;
+        std::optional<TPoint> menuAnchor;
         TCallback onContextMenu;
         TCallback onDoubleClick;
         // Sent to every top-level window when the notification area is created anew (the shell
@@ -55,6 +70,7 @@ public:
     void SetOnDoubleClick(const TCallback& callback);
     bool SetTooltip(const std::wstring& tooltip);
     bool SetIcon(int iconIndex);
+    std::optional<TPoint> GetMenuAnchor() const;
 
 private:
     // In this order, so that the control leaves the window before the window goes.

@@ -8,7 +8,7 @@
 #include <vector>
 
 void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath,
-                const TReminderPauseMenu& reminders) {
+                const TReminderPauseMenu& reminders, std::optional<TPoint> at) {
     std::vector<TMenuItem> items{L"Configure", L"Help", {L"Pause reminders", reminders.available}, L"Close"};
     if (reminders.paused) {
         items[2].subItems = {L"Resume reminders"};
@@ -16,7 +16,7 @@ void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFile
         // In the order of TReminderPause::TChoice.
         items[2].subItems = {L"For 30 minutes", L"For 1 hour", L"For 2 hours", L"Until tomorrow"};
     }
-    const TMenuChoice choice = ShowPopupMenuItems(items, 0);
+    const TMenuChoice choice = ShowPopupMenuItems(items, 0, at);
     switch (choice.item) {
     case 0:
         configWindow.Open();

@@ -3,12 +3,16 @@
 #include "ui/TConfigurationWindow.h"
 #include "ui/TReminderPauseMenu.h"
 
+#include "toolkit/TPoint.h"
+
+#include <optional>
 #include <string>
 
-// Right click on the tray icon: the menu "Configure", "Help", "Pause reminders" (a submenu with the
-// lengths, or "Resume reminders" while paused), "Close", and what each item does.
+// Right click on the tray icon (or the menu key on it): the menu "Configure", "Help", "Pause
+// reminders" (a submenu with the lengths, or "Resume reminders" while paused), "Close", and what each
+// item does; at the mouse, or at the given point.
 void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath,
-                const TReminderPauseMenu& reminders);
+                const TReminderPauseMenu& reminders, std::optional<TPoint> at = std::nullopt);
 
 // Left double click on the tray icon: the same as "Configure".
 void OnTrayDoubleClick(TConfigurationWindow& configWindow);

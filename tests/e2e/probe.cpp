@@ -263,6 +263,27 @@ std::string ClockJson()
     return text;
 }
 
+// What the shell sends the program's icon in notification-icon version 4: the event in the low word,
+// the icon's place (or the mouse's) in wParam. Wine's tray takes no keyboard focus, so the keys'
+// notifications are sent from here.
+std::string TrayJson(const std::wstring& event, const std::wstring& x, const std::wstring& y)
+{
+    const UINT code = event == L"keyselect" ? NIN_KEYSELECT
+                      : event == L"select"  ? NIN_SELECT
+                      : event == L"contextmenu" ? WM_CONTEXTMENU
+                                                : 0;
+    if (code == 0)
+        return "{\"posted\":0}";
+    // The icon's window is one of the program's hidden helper windows, which all share a title; the
+    // others leave the icon's message alone.
+    const WPARAM place = MAKEWPARAM(static_cast<WORD>(std::stoi(x)), static_cast<WORD>(std::stoi(y)));
+    int posted = 0;
+    for (HWND window = FindWindowExW(nullptr, nullptr, L"TWindow", L"dummy"); window != nullptr;
+         window = FindWindowExW(nullptr, window, L"TWindow", L"dummy"))
+        posted += PostMessageW(window, WM_USER, place, MAKELPARAM(code, 0)) != FALSE ? 1 : 0;
+    return "{\"posted\":" + std::to_string(posted) + "}";
+}
+
 // The answer to one command, or nothing when the command is not known.
 std::string Answer(const std::vector<std::wstring>& args)
 {
@@ -273,6 +294,8 @@ std::string Answer(const std::vector<std::wstring>& args)
         return WindowsJson();
     if (command == L"clock" && args.size() == 1)
         return ClockJson();
+    if (command == L"tray" && args.size() == 4)
+        return TrayJson(args[1], args[2], args[3]);
     if (command == L"power" && args.size() == 2 && args[1] == L"suspend")
         return PowerJson(PBT_APMSUSPEND);
     if (command == L"power" && args.size() == 2 && args[1] == L"resume")
@@ -334,7 +357,8 @@ int main()
         return Serve();
     const std::string answer = Answer(args);
     if (answer.empty()) {
-        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock | serve\n",
+        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock |\n"
+                   "  tray keyselect|select|contextmenu <x> <y> | serve\n",
                    stderr);
         return 2;
     }

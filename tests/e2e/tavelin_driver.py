@@ -162,6 +162,11 @@ class Probe:
         """What the system sends every top-level window around a sleep: "suspend" or "resume"."""
         return self.query("power", event)
 
+    def tray(self, event, x=0, y=0):
+        """What the shell sends the icon for a key on it: "keyselect" (Enter, Space), "select", or
+        "contextmenu" (Shift+F10, the menu key) with the icon's place."""
+        return self.query("tray", event, str(x), str(y))
+
     def visible_windows(self):
         return self.query("windows")["windows"]
 

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -42,7 +44,9 @@ TEST_F(NotificationControlTest, AddsTheIconWithItsDataAndRemovesItOnDestruction)
     const NOTIFYICONDATAW& data = control->GetIconData();
     EXPECT_EQ(data.hWnd, owner.GetHandle());
     EXPECT_EQ(data.uCallbackMessage, static_cast<UINT>(WM_USER));
-    EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
+    EXPECT_EQ(data.uVersion, static_cast<UINT>(NOTIFYICON_VERSION_4));
+    EXPECT_TRUE(control->UsesVersion4());
     EXPECT_NE(data.hIcon, nullptr);
     EXPECT_TRUE(ShellHoldsIcon(owner.GetHandle()));
 
@@ -57,37 +61,65 @@ TEST_F(NotificationControlTest, AddsTheIconAgainWhenTheNotificationAreaIsRecreat
 
     SendMessageW(owner.GetHandle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(ShellHoldsIcon(owner.GetHandle()));
+    EXPECT_TRUE(control->UsesVersion4());
 }
 
+// One notification as a version-4 shell sends it: the event in the low word of lParam, the icon's
+// identifier in the high word, and the icon's place (or the mouse's) in wParam.
+struct TNotification {
+    WORD event;
+    short x;
+    short y;
+};
+
 struct TNotificationCase {
-    WORD mouseMessage;
-    WORD highWord;
+    const char* name;
+    std::vector<TNotification> notifications;
     int contextMenus;
     int doubleClicks;
+    // Where the last menu opened: nullopt for the mouse position.
+    std::optional<TPoint> anchor;
 };
 
 class NotificationDispatchTest : public NotificationControlTest,
                                  public testing::WithParamInterface<TNotificationCase> {};
 
-TEST_P(NotificationDispatchTest, ConsumesEveryNotificationAndActsOnlyOnRightClickAndDoubleClick) {
-    const TNotificationCase& c = GetParam();
-    EXPECT_EQ(Notify(c.mouseMessage, c.highWord), 0);
-    EXPECT_EQ(contextMenus, c.contextMenus);
-    EXPECT_EQ(doubleClicks, c.doubleClicks);
-
-    TWindow::TMessage message{owner.GetHandle(), WM_USER, 0, MAKELPARAM(c.mouseMessage, c.highWord), 0};
-    EXPECT_TRUE(control->ProcessMessage(message));
+TEST_P(NotificationDispatchTest, ConsumesEveryNotificationAndActsOnClicksAndKeys) {
+    ASSERT_TRUE(control->UsesVersion4());
+    std::optional<TPoint> anchor;
+    control->SetOnContextMenu([&] {
+        ++contextMenus;
+        anchor = control->GetMenuAnchor();
+    });
+    for (const TNotification& notification : GetParam().notifications) {
+        const WPARAM place = MAKEWPARAM(static_cast<WORD>(notification.x), static_cast<WORD>(notification.y));
+        TWindow::TMessage message{owner.GetHandle(), WM_USER, place, MAKELPARAM(notification.event, 0), 0};
+        EXPECT_TRUE(control->ProcessMessage(message));
+    }
+    EXPECT_EQ(contextMenus, GetParam().contextMenus);
+    EXPECT_EQ(doubleClicks, GetParam().doubleClicks);
+    EXPECT_EQ(anchor, GetParam().anchor);
 }
 
-INSTANTIATE_TEST_SUITE_P(MouseMessages, NotificationDispatchTest,
-                         testing::Values(TNotificationCase{WM_RBUTTONUP, 0, 1, 0},
-                                         TNotificationCase{WM_CONTEXTMENU, 0, 1, 0},
-                                         TNotificationCase{WM_RBUTTONUP, 7, 1, 0},  // only the low word counts
-                                         TNotificationCase{WM_LBUTTONDBLCLK, 0, 0, 1},
-                                         TNotificationCase{WM_LBUTTONDOWN, 0, 0, 0},
-                                         TNotificationCase{WM_LBUTTONUP, 0, 0, 0},
-                                         TNotificationCase{WM_RBUTTONDOWN, 0, 0, 0},
-                                         TNotificationCase{WM_MOUSEMOVE, 0, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Version4, NotificationDispatchTest,
+    testing::Values(
+        // A right click: the button's release and then the menu request; one menu, at the mouse.
+        TNotificationCase{"RightClick", {{WM_RBUTTONDOWN, 900, 790}, {WM_RBUTTONUP, 900, 790}, {WM_CONTEXTMENU, 900, 790}}, 1, 0, std::nullopt},
+        TNotificationCase{"TwoRightClicks",
+                          {{WM_RBUTTONUP, 900, 790}, {WM_CONTEXTMENU, 900, 790}, {WM_RBUTTONUP, 910, 790}, {WM_CONTEXTMENU, 910, 790}},
+                          2, 0, std::nullopt},
+        // Shift+F10 or the menu key: at the icon's place.
+        TNotificationCase{"MenuKey", {{WM_CONTEXTMENU, 1200, 780}}, 1, 0, TPoint(1200, 780)},
+        TNotificationCase{"MenuKeyAfterAClick", {{WM_RBUTTONUP, 900, 790}, {WM_CONTEXTMENU, 900, 790}, {WM_CONTEXTMENU, 1200, 780}}, 2, 0, TPoint(1200, 780)},
+        TNotificationCase{"NegativePlace", {{WM_CONTEXTMENU, -1270, 40}}, 1, 0, TPoint(-1270, 40)},
+        TNotificationCase{"ReleaseAloneOpensNothing", {{WM_RBUTTONUP, 900, 790}}, 0, 0, std::nullopt},
+        TNotificationCase{"DoubleClick", {{WM_LBUTTONDOWN, 5, 5}, {WM_LBUTTONUP, 5, 5}, {NIN_SELECT, 5, 5}, {WM_LBUTTONDBLCLK, 5, 5}}, 0, 1, std::nullopt},
+        // Enter or Space on the selected icon.
+        TNotificationCase{"KeySelect", {{NIN_KEYSELECT, 1200, 780}}, 0, 1, std::nullopt},
+        TNotificationCase{"SingleClickSelectsOnly", {{WM_LBUTTONDOWN, 5, 5}, {WM_LBUTTONUP, 5, 5}, {NIN_SELECT, 5, 5}}, 0, 0, std::nullopt},
+        TNotificationCase{"Others", {{WM_MOUSEMOVE, 5, 5}, {WM_RBUTTONDOWN, 5, 5}, {NIN_BALLOONUSERCLICK, 5, 5}}, 0, 0, std::nullopt}),
+    [](const testing::TestParamInfo<TNotificationCase>& param) { return std::string(param.param.name); });
 
 TEST_F(NotificationControlTest, LeavesOtherMessagesToTheWindow) {
     for (const UINT other : {UINT{WM_USER + 1}, UINT{WM_TIMER}, UINT{WM_COMMAND}, UINT{WM_NULL}}) {
@@ -100,8 +132,9 @@ TEST_F(NotificationControlTest, LeavesOtherMessagesToTheWindow) {
 TEST_F(NotificationControlTest, EmptyCallbacksMakeNotificationsDoNothing) {
     control->SetOnContextMenu(nullptr);
     control->SetOnDoubleClick(nullptr);
-    EXPECT_EQ(Notify(WM_RBUTTONUP), 0);
+    EXPECT_EQ(Notify(WM_CONTEXTMENU), 0);
     EXPECT_EQ(Notify(WM_LBUTTONDBLCLK), 0);
+    EXPECT_EQ(Notify(NIN_KEYSELECT), 0);
     EXPECT_EQ(contextMenus + doubleClicks, 0);
 }
 
