@@ -39,6 +39,11 @@ std::wstring ReferencePath(const char* name) {
 
 TEST_P(LookTest, DefaultSchemeLooksAsBefore) {
     const HWND window = GetParam().show(pauseWindow, configWindow);
+    // The focused picker draws its selection only once the window manager has made the window active.
+    for (int tries = 0; tries < 100 && GetForegroundWindow() != window; ++tries) {
+        DrainMessages();
+        Sleep(10);
+    }
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     DrainMessages();
     const TPicture seen = TPicture::FromClientArea(window);
@@ -52,6 +57,11 @@ TEST_P(LookTest, DefaultSchemeLooksAsBefore) {
     EXPECT_EQ(seen.Width(), reference.Width());
     EXPECT_EQ(seen.Height(), reference.Height());
     EXPECT_EQ(seen.DifferingPixels(reference), 0u);
+    if (seen.DifferingPixels(reference) != 0) {
+        // Left in the test's working folder, to be compared with the reference by eye.
+        const std::string seenName = std::string("look-") + GetParam().name + "-seen.png";
+        seen.Save(std::wstring(seenName.begin(), seenName.end()));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
