@@ -2,7 +2,6 @@
 
 #include "core/FileSystem.h"
 #include "core/SettingsContent.h"
-#include "core/TimeTextReading.h"
 
 std::wstring DataFolderPath() {
     return AppDataFolderPath() + L"\\Tavelin";
@@ -13,15 +12,7 @@ void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::st
     if (!content) {
         return;
     }
-    std::string readInterval = interval;
-    std::string readPauseLength = pauseLength;
-    ReadSettingsLines(*content, readInterval, readPauseLength);
-    if (IsTimeOfDayDuration(readInterval)) {
-        interval = readInterval;
-    }
-    if (IsTimeOfDayDuration(readPauseLength)) {
-        pauseLength = readPauseLength;
-    }
+    ReadSettingsContent(*content, interval, pauseLength);
 }
 
 std::error_code SaveSettings(const std::wstring& dataFolder, const std::string& interval,

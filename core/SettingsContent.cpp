@@ -1,5 +1,7 @@
 #include "core/SettingsContent.h"
 
+#include "core/TimeTextReading.h"
+
 namespace {
 
 // A line read that reaches the end of the content without an LF ends the reading.
@@ -37,6 +39,18 @@ void ReadSettingsLines(const std::string& content, std::string& interval, std::s
     TLineReader reader(content);
     reader.ReadLine(interval);
     reader.ReadLine(pauseLength);
+}
+
+void ReadSettingsContent(const std::string& content, std::string& interval, std::string& pauseLength) {
+    std::string readInterval = interval;
+    std::string readPauseLength = pauseLength;
+    ReadSettingsLines(content, readInterval, readPauseLength);
+    if (IsTimeOfDayDuration(readInterval)) {
+        interval = readInterval;
+    }
+    if (IsTimeOfDayDuration(readPauseLength)) {
+        pauseLength = readPauseLength;
+    }
 }
 
 std::string SettingsContent(const std::string& interval, const std::string& pauseLength) {
