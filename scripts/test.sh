@@ -93,9 +93,11 @@ run_fuzzers() {
     fi
     for fuzzer in build/fuzz/tests/fuzz/fuzz_*; do
         [[ -x $fuzzer ]] || continue
+        # New inputs go to the first folder; the seeds in the tree are only read.
         mkdir -p "$work/$(basename "$fuzzer")"
         "${background[@]}" "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
-            "$work/$(basename "$fuzzer")" 2>"$work/$(basename "$fuzzer").log" &
+            "$work/$(basename "$fuzzer")" "tests/fuzz/corpus/$(basename "$fuzzer")" \
+            2>"$work/$(basename "$fuzzer").log" &
         pids+=($!)
         names+=("$(basename "$fuzzer")")
     done

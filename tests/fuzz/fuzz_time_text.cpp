@@ -28,7 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const auto fields = ReadDurationFields(duration);
         const auto seconds = fields ? TotalSeconds(*fields) : std::nullopt;
+        // A difference is only given from a time that can still be shifted by a day.
         if (forward && seconds && *seconds >= 0 && *seconds < 86'400 &&
+            !ShiftTimestamp(normalised, "23:59:59", true).empty() &&
             TimestampDifference(normalised, shifted) != FormatDuration(static_cast<std::int32_t>(*seconds))) {
             std::abort();
         }
