@@ -1,6 +1,7 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/PauseSchedule.h"
+#include "core/Presence.h"
 #include "core/Presentation.h"
 #include "core/Settings.h"
 #include "core/TAbsence.h"
@@ -110,10 +111,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                                    OnUserReturned(state, absence, reason, pauseWindow, now);
                                });
 
+    const TPresenceSources presence{MillisecondsSinceLastInput, IsDisplayRequired, IsPresenting,
+                                    [] { return IsCaptureInUse(); }};
+    const THeadsUpCallback headsUp = [&](const std::wstring& text) { trayIcon.ShowNotification(L"Tavelin", text); };
     TRepeatedAction timer(
         [&] {
-            OnTimerTick(state, pauseWindow, now, absence, IsPresenting);
-            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, now()));
+            const TWaitReason waiting = OnTimerTick(state, pauseWindow, now, absence, presence, headsUp);
+            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, now(), waiting));
         },
         1.0);
 

@@ -8,7 +8,7 @@ static_assert(sizeof(void*) != 8 || NotifyIconDataSize == 968);
 
 TTrayIcon::TNotificationControl::TNotificationControl(TWindow& ownerWindow, const std::wstring& iconFile,
                                                       int iconIndex, const std::wstring& tooltip)
-    : TControl(ownerWindow), iconData{}, taskbarCreatedMessage(RegisterWindowMessageW(L"TaskbarCreated")) {
+    : TControl(ownerWindow), iconData{}, notificationData{}, taskbarCreatedMessage(RegisterWindowMessageW(L"TaskbarCreated")) {
     iconData.cbSize = NotifyIconDataSize;
     iconData.hWnd = owner->GetHandle();
     iconData.uID = 0;
@@ -74,8 +74,23 @@ bool TTrayIcon::TNotificationControl::SetTooltip(const std::wstring& tooltip) {
     return true;
 }
 
+void TTrayIcon::TNotificationControl::ShowNotification(const std::wstring& title, const std::wstring& text) {
+    notificationData = iconData;
+    notificationData.uFlags = NIF_INFO;
+    const std::size_t titleLength = title.copy(notificationData.szInfoTitle, std::size(notificationData.szInfoTitle) - 1);
+    notificationData.szInfoTitle[titleLength] = L'\0';
+    const std::size_t textLength = text.copy(notificationData.szInfo, std::size(notificationData.szInfo) - 1);
+    notificationData.szInfo[textLength] = L'\0';
+    notificationData.dwInfoFlags = NIIF_INFO | NIIF_NOSOUND | NIIF_RESPECT_QUIET_TIME;
+    Shell_NotifyIconW(NIM_MODIFY, &notificationData);
+}
+
 const NOTIFYICONDATAW& TTrayIcon::TNotificationControl::GetIconData() const {
     return iconData;
+}
+
+const NOTIFYICONDATAW& TTrayIcon::TNotificationControl::GetNotificationData() const {
+    return notificationData;
 }
 
 TTrayIcon::TTrayIcon(const std::wstring& iconFile, int iconIndex, const std::wstring& tooltip)
@@ -92,4 +107,8 @@ void TTrayIcon::SetOnDoubleClick(const TCallback& callback) {
 
 bool TTrayIcon::SetTooltip(const std::wstring& tooltip) {
     return notification->SetTooltip(tooltip);
+}
+
+void TTrayIcon::ShowNotification(const std::wstring& title, const std::wstring& text) {
+    notification->ShowNotification(title, text);
 }

@@ -30,10 +30,17 @@ public:
         // Changes the tooltip (cut to 127 characters like the first) and tells the shell, but only
         // when the text differs from the one shown; true when it did.
         bool SetTooltip(const std::wstring& tooltip);
+        // Shows a notification beside the icon (a balloon, on Windows 10 and later a toast), without a
+        // sound of its own and not during the user's quiet time. Title and text are cut to fit.
+        void ShowNotification(const std::wstring& title, const std::wstring& text);
         const NOTIFYICONDATAW& GetIconData() const;
+        // The record of the last notification, as the shell was given it.
+        const NOTIFYICONDATAW& GetNotificationData() const;
 
     private:
         NOTIFYICONDATAW iconData;
+        // Apart from iconData, so that a later tooltip change does not show the notification again.
+        NOTIFYICONDATAW notificationData;
         TCallback onContextMenu;
         TCallback onDoubleClick;
         // Sent to every top-level window when the notification area is created anew (the shell
@@ -48,6 +55,7 @@ public:
     void SetOnContextMenu(const TCallback& callback);
     void SetOnDoubleClick(const TCallback& callback);
     bool SetTooltip(const std::wstring& tooltip);
+    void ShowNotification(const std::wstring& title, const std::wstring& text);
 
 private:
     // In this order, so that the control leaves the window before the window goes.
