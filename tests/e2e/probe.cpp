@@ -9,6 +9,9 @@
 //   tavelin_probe power suspend|resume   what the system sends every top-level window before it
 //                                    sleeps and after it wakes
 //   tavelin_probe clock              the steady tick count and the local wall-clock time
+//   tavelin_probe input              a mouse move of no distance, as input from a present user
+//   tavelin_probe idle               the milliseconds since the session's last input
+//   tavelin_probe tips               every visible tooltip window, with the text of its current tool
 //   tavelin_probe serve              the same commands from standard input, one answer a line
 
 #include <windows.h>
@@ -263,6 +266,74 @@ std::string ClockJson()
     return text;
 }
 
+// A move by nothing: the session counts it as input, and the pointer stays where the tests put it.
+std::string InputJson()
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    return "{\"sent\":" + std::to_string(SendInput(1, &input, sizeof input)) + "}";
+}
+
+std::string IdleJson()
+{
+    LASTINPUTINFO info = {};
+    info.cbSize = sizeof info;
+    GetLastInputInfo(&info);
+    return "{\"idleMs\":" + std::to_string(static_cast<DWORD>(GetTickCount() - info.dwTime)) + "}";
+}
+
+// A tooltip's text lives in its own process: the tool record and a buffer for the text are placed
+// there, and TTM_ENUMTOOLSW fills both with the first tool's (a balloon has one tool, and a tracked
+// one is no "current" tool).
+std::wstring TipText(HWND tip)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tip, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr)
+        return {};
+    std::wstring text;
+    constexpr size_t capacity = 1024;
+    const size_t size = sizeof(TTTOOLINFOW) + capacity * sizeof(wchar_t);
+    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (remote != nullptr) {
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof tool);
+        std::vector<wchar_t> buffer(capacity, L'\0');
+        SIZE_T done = 0;
+        if (WriteProcessMemory(process, remote, &tool, sizeof tool, &done) &&
+            SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(remote)) &&
+            ReadProcessMemory(process, remote + sizeof tool, buffer.data(), (capacity - 1) * sizeof(wchar_t), &done))
+            text = buffer.data();
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return text;
+}
+
+std::string TipsJson()
+{
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            if (IsWindowVisible(window) && lstrcmpiW(ClassName(window).c_str(), TOOLTIPS_CLASSW) == 0)
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::string json = "{\"tips\":[";
+    for (size_t i = 0; i < windows.size(); ++i) {
+        RECT rect = {};
+        GetWindowRect(windows[i], &rect);
+        json += (i == 0 ? "{" : ",{");
+        json += "\"caption\":" + Quoted(WindowText(windows[i])) + ",\"text\":" + Quoted(TipText(windows[i])) +
+                ",\"rect\":" + Rect(rect) + "}";
+    }
+    return json + "]}";
+}
+
 // The answer to one command, or nothing when the command is not known.
 std::string Answer(const std::vector<std::wstring>& args)
 {
@@ -273,6 +344,12 @@ std::string Answer(const std::vector<std::wstring>& args)
         return WindowsJson();
     if (command == L"clock" && args.size() == 1)
         return ClockJson();
+    if (command == L"input" && args.size() == 1)
+        return InputJson();
+    if (command == L"idle" && args.size() == 1)
+        return IdleJson();
+    if (command == L"tips" && args.size() == 1)
+        return TipsJson();
     if (command == L"power" && args.size() == 2 && args[1] == L"suspend")
         return PowerJson(PBT_APMSUSPEND);
     if (command == L"power" && args.size() == 2 && args[1] == L"resume")
@@ -334,7 +411,7 @@ int main()
         return Serve();
     const std::string answer = Answer(args);
     if (answer.empty()) {
-        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock | serve\n",
+        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock | input | idle | tips | serve\n",
                    stderr);
         return 2;
     }

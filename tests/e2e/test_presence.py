@@ -1,0 +1,128 @@
+"""End-to-end scenarios for the user's presence: time without input taken as a pause, a call that
+holds a due pause, and the heads-up before a pause."""
+
+import json
+import subprocess
+import time
+import unittest
+
+from tavelin_driver import PAUSE_CAPTION, Environment, run, wait_for
+from test_clock import FakedClockTestCase
+from test_daily import DailyTestCase
+
+CONSENT_STORE = r"HKCU\Software\Microsoft\Windows\CurrentVersion\CapabilityAccessManager\ConsentStore"
+# A FILETIME of December 2025: when the use began.
+STARTED = "134090000000000000"
+# Wine's standalone tray shows no balloons; the tray of Wine's virtual desktop does.
+DESKTOP = "/desktop=tavelin-heads-up,1200x760"
+
+
+class NaturalBreakTest(FakedClockTestCase):
+    def idle_seconds(self):
+        output = run(["wine", str(self.environment.probe_exe), "idle"], env=self.env)
+        return json.loads(output.strip().splitlines()[-1])["idleMs"] / 1000
+
+    def test_no_input_as_long_as_the_threshold_takes_the_pause_and_input_times_the_next(self):
+        # A pause of 5 s: two minutes without input count as time away.
+        interval = 30
+        self.start_faked(f"00:00:{interval:02}\r\n00:00:05\r\n".encode(), steady_clock_too=True, present=False)
+        # Both clocks 150 s on with no input: the interval runs out while the user is away.
+        self.move_clock_checked(+150, 150, 150)
+        self.assertGreaterEqual(self.idle_seconds(), 120, "Wine's last input lies before the jump")
+        self.assert_no_pause_for(5, "no pause while the user is away")
+
+        # Input returns the user, and keeps coming: the next pause is an interval after the return.
+        self.start_presence()
+        returned = time.monotonic()
+        self.assert_no_pause_for(interval - 3, "no pause before an interval from the return")
+        wait_for(self.pause_shown, 3 + 4, "the pause an interval after the return")
+        self.assertGreaterEqual(time.monotonic() - returned, interval, "pause too early")
+
+
+class CallTest(DailyTestCase):
+    def set_use(self, entry, stop):
+        key = CONSENT_STORE + "\\" + entry
+        for name, value in (("LastUsedTimeStart", STARTED), ("LastUsedTimeStop", stop)):
+            run(["wine", "reg", "add", key, "/v", name, "/t", "REG_QWORD", "/d", value, "/f"], timeout=120)
+
+    def tearDown(self):
+        subprocess.run(["wine", "reg", "delete", CONSENT_STORE, "/f"], capture_output=True, timeout=120)
+        super().tearDown()
+
+    def check_call_holds_the_pause(self, entry, step):
+        """In use from the start: the due pause waits, and the tooltip says why; once the use has
+        stopped, the pause begins within two ticks."""
+        interval = 5
+        self.set_use(entry, "0")
+        self.start(f"00:00:{interval:02}\r\n00:00:05\r\n".encode())
+        while time.monotonic() - self.icon_seen < interval + 6:
+            self.assertFalse(self.probe.window(PAUSE_CAPTION).get("visible"), "no pause during the call")
+            time.sleep(0.3)
+        self.assertEqual(self.tooltip_lines(f"tooltip-{step}"), ["Tavelin", "Pause waits: call"])
+        self.assertFalse(self.probe.window(PAUSE_CAPTION).get("visible"), "no pause during the call")
+        self.set_use(entry, str(int(STARTED) + 600_000_000))
+        ended = time.monotonic()
+        # Two ticks, and a second for a loaded machine.
+        self.wait_shown(PAUSE_CAPTION, timeout=3)
+        self.assertLessEqual(time.monotonic() - ended, 3)
+        wait_for(lambda: self.probe.child(PAUSE_CAPTION, "Button", "Back to work")["enabled"], 10, "the pause end")
+        self.click_button(PAUSE_CAPTION, "Back to work")
+        self.wait_hidden(PAUSE_CAPTION, timeout=3)
+        self.assertEqual(self.close_program(), 0)
+
+    def test_a_desktop_programs_microphone(self):
+        self.check_call_holds_the_pause(r"microphone\NonPackaged\C:#Program Files#Talk#Talk.exe", "call-microphone")
+
+    def test_a_packaged_apps_camera(self):
+        self.check_call_holds_the_pause(r"webcam\Microsoft.WindowsCamera_8wekyb3d8bbwe", "call-camera")
+
+
+class HeadsUpTest(unittest.TestCase):
+    """On Wine's virtual desktop, whose windows only a program on the same desktop sees: the probe
+    runs there too, one question a start."""
+
+    def setUp(self):
+        self.environment = Environment()
+        self.environment.remove_settings()
+        self.environment.kill_wine()
+        self.program = None
+
+    def tearDown(self):
+        if self.program is not None and self.program.poll() is None:
+            subprocess.run(["wine", "explorer", DESKTOP, str(self.environment.exe), "/quit"], capture_output=True,
+                           timeout=60)
+            self.program.wait(timeout=30)
+        self.environment.kill_wine()
+        self.environment.remove_settings()
+
+    def on_desktop(self, *args):
+        output = run(["wine", "explorer", DESKTOP, str(self.environment.probe_exe), *args], timeout=60)
+        return json.loads(output.strip().splitlines()[-1])
+
+    def test_the_heads_up_comes_once_shortly_before_the_pause(self):
+        # Interval 20 s: the heads-up comes a quarter of it, 5 s, before the pause.
+        interval, lead = 20, 5
+        self.environment.write_settings(f"00:00:{interval:02}\r\n00:00:05\r\n".encode())
+        self.on_desktop("input")
+        started = time.monotonic()
+        self.program = subprocess.Popen(["wine", "explorer", DESKTOP, str(self.environment.exe)],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        seen = []  # (seconds since the start, balloon texts, pause shown)
+        while not (seen and seen[-1][2]):
+            self.assertLess(time.monotonic() - started, interval + 40, f"no pause came: {seen}")
+            texts = [tip["text"] for tip in self.on_desktop("tips")["tips"] if tip["text"]]
+            shown = self.on_desktop("window", PAUSE_CAPTION).get("visible", False)
+            seen.append((time.monotonic() - started, texts, shown))
+        with_balloon = [moment for moment, texts, _ in seen if texts]
+        self.assertTrue(with_balloon, f"a heads-up before the pause: {seen}")
+        first = next(entry for entry in seen if entry[1])
+        self.assertEqual(len(first[1]), 1, seen)
+        self.assertRegex(first[1][0], r"^A 5-second pause begins in [1-5] seconds?\.$")
+        self.assertGreaterEqual(first[0], interval - lead - 1, f"not before its moment: {seen}")
+        self.assertFalse(first[2], f"before the pause: {seen}")
+        appearances = sum(1 for before, after in zip(seen, seen[1:]) if after[1] and not before[1])
+        self.assertLessEqual(appearances + (1 if seen[0][1] else 0), 1, f"once: {seen}")
+
+
+if __name__ == "__main__":
+    unittest.main()
