@@ -12,6 +12,8 @@
 //   tavelin_probe input              a mouse move of no distance, as input from a present user
 //   tavelin_probe idle               the milliseconds since the session's last input
 //   tavelin_probe tips               every visible tooltip window, with the text of its current tool
+//   tavelin_probe watch <caption> <s>  for s seconds, every change of the visible tooltip texts and of
+//                                    whether the window shows, each with the milliseconds since start
 //   tavelin_probe serve              the same commands from standard input, one answer a line
 
 #include <windows.h>
@@ -334,6 +336,52 @@ std::string TipsJson()
     return json + "]}";
 }
 
+std::vector<std::wstring> VisibleTipTexts()
+{
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            if (IsWindowVisible(window) && lstrcmpiW(ClassName(window).c_str(), TOOLTIPS_CLASSW) == 0)
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::vector<std::wstring> texts;
+    for (const HWND window : windows)
+        texts.push_back(TipText(window));
+    return texts;
+}
+
+// Looks every 100 ms, in this one process: on Wine's virtual desktop each start of a probe costs
+// seconds, too coarse for a notification that comes seconds before a pause.
+std::string WatchJson(const std::wstring& caption, int seconds)
+{
+    const ULONGLONG start = GetTickCount64();
+    std::string json = "{\"events\":[";
+    std::vector<std::wstring> lastTexts;
+    int lastShown = -1;
+    while (GetTickCount64() - start < static_cast<ULONGLONG>(seconds) * 1000) {
+        const std::vector<std::wstring> texts = VisibleTipTexts();
+        const HWND window = FindWindowW(nullptr, caption.c_str());
+        const int shown = window != nullptr && IsWindowVisible(window) ? 1 : 0;
+        if (texts != lastTexts || shown != lastShown) {
+            json += (lastShown == -1 ? "{" : ",{");
+            json += "\"ms\":" + std::to_string(GetTickCount64() - start) + ",\"shown\":" + Bool(shown != 0) +
+                    ",\"tips\":[";
+            for (size_t i = 0; i < texts.size(); ++i) {
+                if (i > 0)
+                    json += ",";
+                json += Quoted(texts[i]);
+            }
+            json += "]}";
+            lastTexts = texts;
+            lastShown = shown;
+        }
+        Sleep(100);
+    }
+    return json + "]}";
+}
+
 // The answer to one command, or nothing when the command is not known.
 std::string Answer(const std::vector<std::wstring>& args)
 {
@@ -350,6 +398,8 @@ std::string Answer(const std::vector<std::wstring>& args)
         return IdleJson();
     if (command == L"tips" && args.size() == 1)
         return TipsJson();
+    if (command == L"watch" && args.size() == 3)
+        return WatchJson(args[1], _wtoi(args[2].c_str()));
     if (command == L"power" && args.size() == 2 && args[1] == L"suspend")
         return PowerJson(PBT_APMSUSPEND);
     if (command == L"power" && args.size() == 2 && args[1] == L"resume")
@@ -411,7 +461,7 @@ int main()
         return Serve();
     const std::string answer = Answer(args);
     if (answer.empty()) {
-        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock | input | idle | tips | serve\n",
+        std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock | input | idle | tips | watch <caption> <s> | serve\n",
                    stderr);
         return 2;
     }

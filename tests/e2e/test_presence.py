@@ -104,24 +104,26 @@ class HeadsUpTest(unittest.TestCase):
         interval, lead = 20, 5
         self.environment.write_settings(f"00:00:{interval:02}\r\n00:00:05\r\n".encode())
         self.on_desktop("input")
-        started = time.monotonic()
+        watch = subprocess.Popen(["wine", "explorer", DESKTOP, str(self.environment.probe_exe), "watch",
+                                  PAUSE_CAPTION, str(interval + 25)], stdout=subprocess.PIPE, text=True)
         self.program = subprocess.Popen(["wine", "explorer", DESKTOP, str(self.environment.exe)],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        seen = []  # (seconds since the start, balloon texts, pause shown)
-        while not (seen and seen[-1][2]):
-            self.assertLess(time.monotonic() - started, interval + 40, f"no pause came: {seen}")
-            texts = [tip["text"] for tip in self.on_desktop("tips")["tips"] if tip["text"]]
-            shown = self.on_desktop("window", PAUSE_CAPTION).get("visible", False)
-            seen.append((time.monotonic() - started, texts, shown))
-        with_balloon = [moment for moment, texts, _ in seen if texts]
-        self.assertTrue(with_balloon, f"a heads-up before the pause: {seen}")
-        first = next(entry for entry in seen if entry[1])
-        self.assertEqual(len(first[1]), 1, seen)
-        self.assertRegex(first[1][0], r"^A 5-second pause begins in [1-5] seconds?\.$")
-        self.assertGreaterEqual(first[0], interval - lead - 1, f"not before its moment: {seen}")
-        self.assertFalse(first[2], f"before the pause: {seen}")
-        appearances = sum(1 for before, after in zip(seen, seen[1:]) if after[1] and not before[1])
-        self.assertLessEqual(appearances + (1 if seen[0][1] else 0), 1, f"once: {seen}")
+        output, _ = watch.communicate(timeout=interval + 120)
+        events = json.loads(output.strip().splitlines()[-1])["events"]
+        shown = [event["ms"] / 1000 for event in events if event["shown"]]
+        self.assertTrue(shown, f"a pause came: {events}")
+        before = [event for event in events if event["ms"] / 1000 < shown[0]]
+        announced = [event for event in before if any(tip for tip in event["tips"])]
+        self.assertTrue(announced, f"a heads-up before the pause: {events}")
+        heads_up = [tip for tip in announced[0]["tips"] if tip]
+        self.assertEqual(len(heads_up), 1, events)
+        self.assertRegex(heads_up[0], r"^A 5-second pause begins in [1-5] seconds?\.$")
+        # The pause begins a second or two after its start, the heads-up up to a second after its moment.
+        self.assertGreaterEqual(shown[0] - announced[0]["ms"] / 1000, lead - 1, f"too early: {events}")
+        self.assertLessEqual(shown[0] - announced[0]["ms"] / 1000, lead + 2, f"too late: {events}")
+        appearances = sum(1 for previous, event in zip([{"tips": []}] + before, before)
+                          if any(event["tips"]) and not any(previous["tips"]))
+        self.assertEqual(appearances, 1, f"once: {events}")
 
 
 if __name__ == "__main__":
