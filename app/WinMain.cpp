@@ -1,6 +1,7 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/PauseSchedule.h"
+#include "core/Presence.h"
 #include "core/Presentation.h"
 #include "core/ReminderPauseSchedule.h"
 #include "core/Settings.h"
@@ -107,13 +108,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     };
 
     TTrayIcon trayIcon(ProgramFilePath(), ReminderIconIndex, TrayTooltip(state, pauseWindow.IsShown, now()));
+    // Why a due pause waits, as the last tick found it.
+    TWaitReason waiting = TWaitReason::none;
     const auto showReminderState = [&] {
         if (remindersPaused()) {
             trayIcon.SetIcon(PausedIconIndex);
             trayIcon.SetTooltip(RemindersPausedTooltip(reminderPause.WallClockEnd(now(), CurrentTimestamp())));
         } else {
             trayIcon.SetIcon(ReminderIconIndex);
-            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, now()));
+            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, now(), waiting));
         }
     };
     trayIcon.SetOnContextMenu([&] {
@@ -139,10 +142,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                                    OnUserReturned(state, absence, reason, pauseWindow, now);
                                });
 
+    const TPresenceSources presence{MillisecondsSinceLastInput, IsDisplayRequired, IsPresenting,
+                                    [] { return IsCaptureInUse(); }};
+    const THeadsUpCallback headsUp = [&](const std::wstring& text) { trayIcon.ShowNotification(L"Tavelin", text); };
     TRepeatedAction timer(
         [&] {
+            waiting = TWaitReason::none;
             if (!HoldsReminders(state, reminderPause, now)) {
-                OnTimerTick(state, pauseWindow, now, absence, IsPresenting);
+                waiting = OnTimerTick(state, pauseWindow, now, absence, presence, headsUp);
             }
             showReminderState();
         },

@@ -14,6 +14,8 @@ struct AppState {
     std::string pauseLength;
     std::string nextPauseStart;
     std::string pauseEnd;
+    // The pause start the last heads-up announced, so that each start is announced once.
+    std::string headsUpGivenFor;
 };
 
 // Fills the state from the defaults, the settings file and the clock; writes nothing to disk.

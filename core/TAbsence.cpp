@@ -4,11 +4,11 @@ void TAbsence::Leave(TReason reason, const std::string& now) {
     if (!IsAway()) {
         since = now;
     }
-    (reason == TReason::locked ? locked : asleep) = true;
+    Flag(reason) = true;
 }
 
 std::string TAbsence::Return(TReason reason) {
-    bool& flag = reason == TReason::locked ? locked : asleep;
+    bool& flag = Flag(reason);
     if (!flag) {
         return std::string();
     }
@@ -17,5 +17,13 @@ std::string TAbsence::Return(TReason reason) {
 }
 
 bool TAbsence::IsAway() const {
-    return locked || asleep;
+    return locked || asleep || idle;
+}
+
+bool TAbsence::Holds(TReason reason) const {
+    return reason == TReason::locked ? locked : reason == TReason::asleep ? asleep : idle;
+}
+
+bool& TAbsence::Flag(TReason reason) {
+    return reason == TReason::locked ? locked : reason == TReason::asleep ? asleep : idle;
 }

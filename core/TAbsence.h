@@ -3,11 +3,11 @@
 #include <string>
 
 // Whether the user is away from the computer, why, and since when. The reasons can overlap: a
-// session is often locked first and the computer then put to sleep; the user is back only once
-// neither holds.
+// session is often locked first and the computer then put to sleep, and no input comes meanwhile;
+// the user is back only once none holds.
 class TAbsence {
 public:
-    enum class TReason { locked, asleep };
+    enum class TReason { locked, asleep, idle };
 
     // The first reason sets the moment of leaving; a reason already recorded changes nothing.
     void Leave(TReason reason, const std::string& now);
@@ -17,9 +17,13 @@ public:
     std::string Return(TReason reason);
 
     bool IsAway() const;
+    bool Holds(TReason reason) const;
 
 private:
+    bool& Flag(TReason reason);
+
     bool locked = false;
     bool asleep = false;
+    bool idle = false;
     std::string since;
 };

@@ -18,8 +18,12 @@ std::int64_t MinutesRoundedUp(const std::string& duration) {
 
 }  // namespace
 
-std::wstring TrayTooltip(const AppState& state, bool pauseShown, const std::string& now) {
+std::wstring TrayTooltip(const AppState& state, bool pauseShown, const std::string& now, TWaitReason waiting) {
     std::wstring text = L"Tavelin\n";
+    if (!pauseShown && waiting != TWaitReason::none) {
+        return text + L"Pause waits: " +
+               (waiting == TWaitReason::away ? L"you are away" : waiting == TWaitReason::call ? L"call" : L"presentation");
+    }
     if (!pauseShown) {
         // The difference is empty once the next pause start has passed: the pause is due.
         const std::int64_t minutes = MinutesRoundedUp(TimestampDifference(now, state.nextPauseStart));

@@ -1,21 +1,32 @@
 #include "ui/CentreOnWorkArea.h"
 
-void CentreOnWorkArea(TWindow& window) {
-    CentreOnWorkArea(window, MonitorFromWindow(window.GetHandle(), MONITOR_DEFAULTTOPRIMARY));
-}
+namespace {
 
-void CentreOnWorkArea(TWindow& window, HMONITOR monitor) {
+RECT WorkAreaOf(HMONITOR monitor) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     GetMonitorInfoW(monitor, &info);
-    const RECT& work = info.rcWork;
+    return info.rcWork;
+}
+
+}  // namespace
+
+void CentreOnWorkArea(TWindow& window, const RECT& work) {
     const TSize size = window.GetSize();
     window.Move(TPoint((work.left + work.right) / 2 - size.width / 2, (work.top + work.bottom) / 2 - size.height / 2),
                 size);
+}
+
+void CentreOnWorkArea(TWindow& window, HMONITOR monitor) {
+    CentreOnWorkArea(window, WorkAreaOf(monitor));
 }
 
 HMONITOR MonitorUnderCursor() {
     POINT cursor{};
     GetCursorPos(&cursor);
     return MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST);
+}
+
+RECT WorkAreaUnderCursor() {
+    return WorkAreaOf(MonitorUnderCursor());
 }

@@ -1,6 +1,5 @@
 #include "ui/TPauseWindow.h"
 
-#include "ui/CentreOnWorkArea.h"
 #include "ui/ResizeClientArea.h"
 
 #include <algorithm>
@@ -16,7 +15,9 @@ TPauseWindow::TPauseWindow(TWindowList& dialogWindows)
       button(*this, L"Back to work", true),
       cancelHandler(*this),
       requiredSize(0, 0),
-      IsShown(false) {
+      workArea{},
+      IsShown(false),
+      PointerWorkArea(WorkAreaUnderCursor) {
     SetOnClose([this] { Dismiss(); });
     SetOnResize([this] { Layout(); });
     SetOnDpiChanged([this] { FitToLayout(); });
@@ -42,8 +43,11 @@ void TPauseWindow::ShowTimeLeft(const std::string& remaining) {
         button.Disable();
     }
 
+    if (!IsShown) {
+        workArea = PointerWorkArea();
+    }
     FitToLayout();
-    CentreOnWorkArea(*this);
+    CentreOnWorkArea(*this, workArea);
 
     const bool showing = !IsShown;
     if (showing) {

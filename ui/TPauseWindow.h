@@ -10,6 +10,8 @@
 #include "toolkit/TWindow.h"
 #include "toolkit/TWindowList.h"
 
+#include "ui/CentreOnWorkArea.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,7 +24,8 @@ public:
 
     // Shows the remaining duration text, or "enough" for the empty text, and enables the button only
     // then. Brings the window to the front only when it was hidden, so the countdown does not steal
-    // the focus every second.
+    // the focus every second. Centres it on the monitor under the pointer when it was hidden, and
+    // on that same monitor while it shows.
     void ShowTimeLeft(const std::string& remaining);
 
     // Places the controls in one centred column and records the client size they need; margins and
@@ -43,11 +46,14 @@ private:
     TControlButton button;
     TControlCancelHandler cancelHandler;
     TSize requiredSize;
+    RECT workArea;
 
 public:
     // Called after a dismissal (button, Enter, Esc or close box) has hidden the window.
     TCallback OnDismissed;
     bool IsShown;
+    // Where a pause that begins is shown: the work area of the monitor under the pointer.
+    TWorkAreaQuery PointerWorkArea;
 
 private:
     std::unique_ptr<TControlText> timeLeftText;

@@ -14,6 +14,7 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& ownerWindow, cons
       iconData{},
       version4(false),
       rightButtonReleased(false),
+      notificationData{},
       taskbarCreatedMessage(RegisterWindowMessageW(L"TaskbarCreated")) {
     iconData.cbSize = NotifyIconDataSize;
     iconData.hWnd = owner->GetHandle();
@@ -119,6 +120,17 @@ bool TTrayIcon::TNotificationControl::SetIcon(int iconIndex) {
     return true;
 }
 
+void TTrayIcon::TNotificationControl::ShowNotification(const std::wstring& title, const std::wstring& text) {
+    notificationData = iconData;
+    notificationData.uFlags = NIF_INFO;
+    const std::size_t titleLength = title.copy(notificationData.szInfoTitle, std::size(notificationData.szInfoTitle) - 1);
+    notificationData.szInfoTitle[titleLength] = L'\0';
+    const std::size_t textLength = text.copy(notificationData.szInfo, std::size(notificationData.szInfo) - 1);
+    notificationData.szInfo[textLength] = L'\0';
+    notificationData.dwInfoFlags = NIIF_INFO | NIIF_NOSOUND | NIIF_RESPECT_QUIET_TIME;
+    Shell_NotifyIconW(NIM_MODIFY, &notificationData);
+}
+
 const NOTIFYICONDATAW& TTrayIcon::TNotificationControl::GetIconData() const {
     return iconData;
 }
@@ -129,6 +141,10 @@ std::optional<TPoint> TTrayIcon::TNotificationControl::GetMenuAnchor() const {
 
 bool TTrayIcon::TNotificationControl::UsesVersion4() const {
     return version4;
+}
+
+const NOTIFYICONDATAW& TTrayIcon::TNotificationControl::GetNotificationData() const {
+    return notificationData;
 }
 
 TTrayIcon::TTrayIcon(const std::wstring& iconFile, int iconIndex, const std::wstring& tooltip)
@@ -153,4 +169,8 @@ bool TTrayIcon::SetIcon(int iconIndex) {
 
 std::optional<TPoint> TTrayIcon::GetMenuAnchor() const {
     return notification->GetMenuAnchor();
+}
+
+void TTrayIcon::ShowNotification(const std::wstring& title, const std::wstring& text) {
+    notification->ShowNotification(title, text);
 }

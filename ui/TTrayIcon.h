@@ -38,7 +38,12 @@ public:
         // but only when the index differs from the one shown and the file holds that icon; true
         // when it did.
         bool SetIcon(int iconIndex);
+        // Shows a notification beside the icon (a balloon, on Windows 10 and later a toast), without a
+        // sound of its own and not during the user's quiet time. Title and text are cut to fit.
+        void ShowNotification(const std::wstring& title, const std::wstring& text);
         const NOTIFYICONDATAW& GetIconData() const;
+        // The record of the last notification, as the shell was given it.
+        const NOTIFYICONDATAW& GetNotificationData() const;
         // Where the last menu belongs: the icon's place when it was asked for from the keyboard,
         // nullopt (the mouse position) for a click.
         std::optional<TPoint> GetMenuAnchor() const;
@@ -55,6 +60,8 @@ public:
         // opens the menu, at the mouse.
         bool rightButtonReleased;
         std::optional<TPoint> menuAnchor;
+        // Apart from iconData, so that a later tooltip change does not show the notification again.
+        NOTIFYICONDATAW notificationData;
         TCallback onContextMenu;
         TCallback onDoubleClick;
         // Sent to every top-level window when the notification area is created anew (the shell
@@ -71,6 +78,7 @@ public:
     bool SetTooltip(const std::wstring& tooltip);
     bool SetIcon(int iconIndex);
     std::optional<TPoint> GetMenuAnchor() const;
+    void ShowNotification(const std::wstring& title, const std::wstring& text);
 
 private:
     // In this order, so that the control leaves the window before the window goes.

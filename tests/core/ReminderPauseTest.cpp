@@ -64,7 +64,7 @@ protected:
     void Tick(const std::string& time, std::int64_t wallAheadSeconds = 0) {
         At(time, wallAheadSeconds);
         if (!HoldsReminders(state, reminderPause, clock)) {
-            OnTimerTick(state, window, clock, absence, presentation);
+            OnTimerTick(state, window, clock, absence, presentUser, headsUp);
         }
     }
     void Choose(const std::string& time, TChoice choice) {
@@ -94,13 +94,18 @@ protected:
     TClock clock = [this] { return now; };
     TClock wallClock = [this] { return wall; };
     TAbsence absence;
-    TPresentationQuery presentation = [] { return false; };
+    // A user at the keyboard, not presenting and not in a call.
+    TPresenceSources presentUser{[] { return std::uint64_t{0}; }, [] { return false; }, [] { return false; },
+                                 [] { return false; }};
+    int headsUps = 0;
+    THeadsUpCallback headsUp = [this](const std::wstring&) { ++headsUps; };
 };
 
 TEST_F(RemindersPaused, NoPauseForSeveralIntervalsThenOneAnIntervalAfterTheAutomaticResume) {
     Choose("2026.12.08 09:00:30", TChoice::for30Minutes);
     ASSERT_TRUE(reminderPause.IsActive());
     EXPECT_TRUE(NoPauseFromTo("2026.12.08 09:00:30", "2026.12.08 09:30:20"));
+    EXPECT_EQ(headsUps, 0) << "no heads-up while the reminders are paused";
     Tick("2026.12.08 09:30:29");
     EXPECT_TRUE(reminderPause.IsActive());
     Tick("2026.12.08 09:30:30");

@@ -2,6 +2,7 @@
 #include "core/TSteadyClock.h"
 
 #include "TFakePauseWindow.h"
+#include "TFakePresence.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ protected:
     // Advances the counter to the given seconds since start-up and runs a tick.
     void TickAt(std::uint64_t seconds) {
         count = StartCount + seconds * 1000;
-        OnTimerTick(state, window, now, absence, [] { return false; });
+        OnTimerTick(state, window, now, absence, presence.Sources(), presence.HeadsUp());
     }
     void MoveWallClock() { wall = ShiftTimestamp(wall, GetParam().shift, GetParam().forward); }
 
@@ -75,9 +76,10 @@ protected:
     std::string wall = "2026.12.08 09:00:00";
     const TSteadyClock steadyClock{[this] { return wall; }, [this] { return count; }};
     const TClock now = [this] { return steadyClock.Now(); };
-    AppState state{L"", L"", "00:10:00", "00:01:00", ShiftTimestamp(now(), "00:10:00", true), ""};
+    AppState state{L"", L"", "00:10:00", "00:01:00", ShiftTimestamp(now(), "00:10:00", true), "", ""};
     TAbsence absence;
     TFakePauseWindow window;
+    TFakePresence presence;
 };
 
 TEST_P(WallClockMoved, NeitherTheNextPauseNorTheTimeLeftMoves) {

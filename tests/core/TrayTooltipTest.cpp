@@ -56,4 +56,25 @@ INSTANTIATE_TEST_SUITE_P(
                      L"Pause over"}),
     [](const testing::TestParamInfo<TTooltipCase>& entry) { return entry.param.name; });
 
+TEST(TooltipWaits, SaysWhyADuePauseWaits) {
+    AppState state;
+    state.interval = "01:00:00";
+    state.pauseLength = "00:05:00";
+    state.nextPauseStart = "2026.12.08 08:40:00";
+    state.pauseEnd = "2026.12.08 09:02:00";
+    const struct {
+        TWaitReason reason;
+        bool pauseShown;
+        const wchar_t* secondLine;
+    } cases[] = {{TWaitReason::away, false, L"Pause waits: you are away"},
+                 {TWaitReason::presentation, false, L"Pause waits: presentation"},
+                 {TWaitReason::call, false, L"Pause waits: call"},
+                 {TWaitReason::none, false, L"Next pause in 0 min"},
+                 {TWaitReason::call, true, L"Pause: 00:02:00 left"}};
+    for (const auto& entry : cases) {
+        EXPECT_EQ(TrayTooltip(state, entry.pauseShown, "2026.12.08 09:00:00", entry.reason),
+                  std::wstring(L"Tavelin\n") + entry.secondLine);
+    }
+}
+
 }  // namespace

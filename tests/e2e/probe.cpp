@@ -9,6 +9,11 @@
 //   tavelin_probe power suspend|resume   what the system sends every top-level window before it
 //                                    sleeps and after it wakes
 //   tavelin_probe clock              the steady tick count and the local wall-clock time
+//   tavelin_probe input              a mouse move of no distance, as input from a present user
+//   tavelin_probe idle               the milliseconds since the session's last input
+//   tavelin_probe tips               every visible tooltip window, with the text of its current tool
+//   tavelin_probe watch <caption> <s>  for s seconds, every change of the visible tooltip texts and of
+//                                    whether the window shows, each with the milliseconds since start
 //   tavelin_probe serve              the same commands from standard input, one answer a line
 
 #include <windows.h>
@@ -284,6 +289,120 @@ std::string TrayJson(const std::wstring& event, const std::wstring& x, const std
     return "{\"posted\":" + std::to_string(posted) + "}";
 }
 
+// A move by nothing: the session counts it as input, and the pointer stays where the tests put it.
+std::string InputJson()
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    return "{\"sent\":" + std::to_string(SendInput(1, &input, sizeof input)) + "}";
+}
+
+std::string IdleJson()
+{
+    LASTINPUTINFO info = {};
+    info.cbSize = sizeof info;
+    GetLastInputInfo(&info);
+    return "{\"idleMs\":" + std::to_string(static_cast<DWORD>(GetTickCount() - info.dwTime)) + "}";
+}
+
+// A tooltip's text lives in its own process: the tool record and a buffer for the text are placed
+// there, and TTM_ENUMTOOLSW fills both with the first tool's (a balloon has one tool, and a tracked
+// one is no "current" tool).
+std::wstring TipText(HWND tip)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tip, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr)
+        return {};
+    std::wstring text;
+    constexpr size_t capacity = 1024;
+    const size_t size = sizeof(TTTOOLINFOW) + capacity * sizeof(wchar_t);
+    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (remote != nullptr) {
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof tool);
+        std::vector<wchar_t> buffer(capacity, L'\0');
+        SIZE_T done = 0;
+        if (WriteProcessMemory(process, remote, &tool, sizeof tool, &done) &&
+            SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(remote)) &&
+            ReadProcessMemory(process, remote + sizeof tool, buffer.data(), (capacity - 1) * sizeof(wchar_t), &done))
+            text = buffer.data();
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return text;
+}
+
+std::string TipsJson()
+{
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            if (IsWindowVisible(window) && lstrcmpiW(ClassName(window).c_str(), TOOLTIPS_CLASSW) == 0)
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::string json = "{\"tips\":[";
+    for (size_t i = 0; i < windows.size(); ++i) {
+        RECT rect = {};
+        GetWindowRect(windows[i], &rect);
+        json += (i == 0 ? "{" : ",{");
+        json += "\"caption\":" + Quoted(WindowText(windows[i])) + ",\"text\":" + Quoted(TipText(windows[i])) +
+                ",\"rect\":" + Rect(rect) + "}";
+    }
+    return json + "]}";
+}
+
+std::vector<std::wstring> VisibleTipTexts()
+{
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            if (IsWindowVisible(window) && lstrcmpiW(ClassName(window).c_str(), TOOLTIPS_CLASSW) == 0)
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::vector<std::wstring> texts;
+    for (const HWND window : windows)
+        texts.push_back(TipText(window));
+    return texts;
+}
+
+// Looks every 100 ms, in this one process: on Wine's virtual desktop each start of a probe costs
+// seconds, too coarse for a notification that comes seconds before a pause.
+std::string WatchJson(const std::wstring& caption, int seconds)
+{
+    const ULONGLONG start = GetTickCount64();
+    std::string json = "{\"events\":[";
+    std::vector<std::wstring> lastTexts;
+    int lastShown = -1;
+    while (GetTickCount64() - start < static_cast<ULONGLONG>(seconds) * 1000) {
+        const std::vector<std::wstring> texts = VisibleTipTexts();
+        const HWND window = FindWindowW(nullptr, caption.c_str());
+        const int shown = window != nullptr && IsWindowVisible(window) ? 1 : 0;
+        if (texts != lastTexts || shown != lastShown) {
+            json += (lastShown == -1 ? "{" : ",{");
+            json += "\"ms\":" + std::to_string(GetTickCount64() - start) + ",\"shown\":" + Bool(shown != 0) +
+                    ",\"tips\":[";
+            for (size_t i = 0; i < texts.size(); ++i) {
+                if (i > 0)
+                    json += ",";
+                json += Quoted(texts[i]);
+            }
+            json += "]}";
+            lastTexts = texts;
+            lastShown = shown;
+        }
+        Sleep(100);
+    }
+    return json + "]}";
+}
+
 // The answer to one command, or nothing when the command is not known.
 std::string Answer(const std::vector<std::wstring>& args)
 {
@@ -296,6 +415,14 @@ std::string Answer(const std::vector<std::wstring>& args)
         return ClockJson();
     if (command == L"tray" && args.size() == 4)
         return TrayJson(args[1], args[2], args[3]);
+    if (command == L"input" && args.size() == 1)
+        return InputJson();
+    if (command == L"idle" && args.size() == 1)
+        return IdleJson();
+    if (command == L"tips" && args.size() == 1)
+        return TipsJson();
+    if (command == L"watch" && args.size() == 3)
+        return WatchJson(args[1], _wtoi(args[2].c_str()));
     if (command == L"power" && args.size() == 2 && args[1] == L"suspend")
         return PowerJson(PBT_APMSUSPEND);
     if (command == L"power" && args.size() == 2 && args[1] == L"resume")
@@ -358,7 +485,7 @@ int main()
     const std::string answer = Answer(args);
     if (answer.empty()) {
         std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock |\n"
-                   "  tray keyselect|select|contextmenu <x> <y> | serve\n",
+                   "  tray keyselect|select|contextmenu <x> <y> | input | idle | tips | watch <caption> <s> | serve\n",
                    stderr);
         return 2;
     }

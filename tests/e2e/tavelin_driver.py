@@ -11,6 +11,7 @@ import re
 import select
 import subprocess
 import tempfile
+import threading
 import time
 
 TRAY_NAME = "Wine System Tray"
@@ -104,6 +105,8 @@ class Probe:
         self.process = None
         self.errors = None
         self.pending = b""
+        # The presence keeper asks from a thread of its own.
+        self.lock = threading.RLock()
 
     def start(self):
         # Its error output goes to a file: a Wine process it happens to start (the desktop) inherits
@@ -114,6 +117,10 @@ class Probe:
         self.pending = b""
 
     def stop(self):
+        with self.lock:
+            self._stop()
+
+    def _stop(self):
         if self.process is not None:
             self.process.stdin.close()
             try:
@@ -141,12 +148,25 @@ class Probe:
         return line.decode()
 
     def query(self, *args):
-        if self.process is None or self.process.poll() is not None:
-            self.stop()
-            self.start()
-        self.process.stdin.write(("\t".join(args) + "\n").encode())
-        self.process.stdin.flush()
-        return json.loads(self.read_line(timeout=30))
+        with self.lock:
+            if self.process is None or self.process.poll() is not None:
+                self.stop()
+                self.start()
+            self.process.stdin.write(("\t".join(args) + "\n").encode())
+            self.process.stdin.flush()
+            return json.loads(self.read_line(timeout=30))
+
+    def give_input(self):
+        """A mouse move by nothing through SendInput: input from a user at the keyboard."""
+        return self.query("input")
+
+    def idle_seconds(self):
+        """Seconds since the session's last input, as a program in it reads them."""
+        return self.query("idle")["idleMs"] / 1000
+
+    def tips(self):
+        """Every visible tooltip window with the text of its current tool (a balloon's text)."""
+        return self.query("tips")["tips"]
 
     def window(self, caption):
         return self.query("window", caption)
@@ -182,6 +202,35 @@ class Probe:
         children = [c for c in self.window(caption)["children"] if c["class"].lower() == "sysdatetimepick32"]
         children.sort(key=lambda c: c["rect"][1])
         return [c["time"] for c in children], [c["focused"] for c in children]
+
+
+class Presence:
+    """A user at the keyboard: input through the probe every PERIOD seconds, well within the two
+    minutes without input that Tavelin takes as time away, until stopped."""
+
+    PERIOD = 20
+
+    def __init__(self, probe):
+        self.probe = probe
+        self.stopped = threading.Event()
+        self.thread = threading.Thread(target=self.keep, daemon=True)
+
+    def start(self):
+        self.probe.give_input()
+        self.thread.start()
+
+    def keep(self):
+        while not self.stopped.wait(self.PERIOD):
+            try:
+                self.probe.give_input()
+            except (AssertionError, OSError, ValueError):
+                # The probe is being stopped or restarted; the next round asks again.
+                pass
+
+    def stop(self):
+        self.stopped.set()
+        if self.thread.is_alive():
+            self.thread.join(timeout=40)
 
 
 class Screen:

@@ -36,7 +36,17 @@ class FakedClockTestCase(TavelinTestCase):
 
     def move_clock(self, offset):
         """Sets the clocks to the real time plus offset seconds."""
+        self.offset = offset
         self.offset_file.write_text(f"{offset:+d}\n")
+
+    def move_clock_present(self, offset):
+        """move_clock in steps under the two minutes without input that count as time away, each after
+        input, as the clocks would move for a user at the keyboard."""
+        while self.offset != offset:
+            self.probe.give_input()
+            step = max(-100, min(100, offset - self.offset))
+            self.move_clock(self.offset + step)
+            time.sleep(0.3)
 
     def clocks(self):
         """(wall-clock seconds, steady seconds, real seconds) as a Wine program sees them now."""
@@ -55,7 +65,8 @@ class FakedClockTestCase(TavelinTestCase):
         self.assertAlmostEqual(after[0] - before[0] - real, wall_jump, delta=3, msg="Wine's wall clock")
         self.assertAlmostEqual(after[1] - before[1] - real, steady_jump, delta=3, msg="Wine's tick count")
 
-    def start_faked(self, settings, steady_clock_too):
+    def start_faked(self, settings, steady_clock_too, present=True):
+        """Starts the program under the faked clocks after input; with present, input keeps coming."""
         self.probe.stop()
         self.environment.kill_wine()
         self.env = dict(os.environ, LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME_TIMESTAMP_FILE=str(self.offset_file),
@@ -63,9 +74,13 @@ class FakedClockTestCase(TavelinTestCase):
         if not steady_clock_too:
             self.env["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
         self.environment.write_settings(settings)
+        # Brings up the faked server with input in it, so that the program starts with a user present.
+        run(["wine", str(self.environment.probe_exe), "input"], env=self.env)
         self.program = Program(self.environment, env=self.env)
         wait_for(self.icon_drawn, 60, "the icon in the notification area")
         self.icon_seen = time.monotonic()
+        if present:
+            self.start_presence()
 
     def pause_shown(self):
         return self.probe.window(PAUSE_CAPTION).get("visible", False)
@@ -124,14 +139,16 @@ class SleepTest(FakedClockTestCase):
         # Ticks still arrive here, unlike in a real sleep; no pause may begin before the wake.
         self.assert_no_pause_for(3, "no pause while the computer sleeps")
         self.assertTrue(self.probe.power("resume")["sent"])
+        self.probe.give_input()
         returned = time.monotonic()
         self.assert_no_pause_for(4, "no pause at once after a sleep as long as a pause")
 
-        # The next pause comes one interval after the wake, counted on the clocks moved further.
+        # The next pause comes one interval after the wake, counted on the clocks moved further while
+        # the user works.
         elapsed = time.monotonic() - returned
-        self.move_clock(600 + 480 - int(elapsed) - 8)
+        self.move_clock_present(600 + 480 - int(elapsed) - 8)
         self.assert_no_pause_for(3, "no pause before an interval from the wake")
-        self.move_clock(600 + 480 + 5)
+        self.move_clock_present(600 + 480 + 5)
         wait_for(self.pause_shown, 5, "the pause an interval after the wake")
 
     def test_a_sleep_during_a_pause_ends_it(self):

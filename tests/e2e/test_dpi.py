@@ -122,6 +122,8 @@ class DpiTest(unittest.TestCase):
             with self.subTest(dpi=dpi):
                 self.set_dpi(dpi)
                 self.environment.write_settings(f"00:00:{INTERVAL:02}\r\n00:00:{LENGTH:02}\r\n".encode())
+                # Input first, as from a user at the keyboard: Tavelin would take one without any as away.
+                self.probe.give_input()
                 self.program = Program(self.environment)
                 wait_for(lambda: self.probe.window(PAUSE_CAPTION)["found"], 60, "Tavelin to start")
                 clients[dpi] = (self.check_configuration(dpi), self.check_pause(dpi))

@@ -5,8 +5,8 @@ import subprocess
 import time
 import unittest
 
-from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Probe, Program, Screen, centre,
-                            inset, reads_whole, run, wait_for)
+from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Presence, Probe, Program, Screen,
+                            centre, inset, reads_whole, run, wait_for)
 
 # The dialog font's small colon after "left" is at times not read; the digits always are.
 COUNTDOWN = re.compile(r"Time left:? (\d\d):(\d\d):(\d\d)$")
@@ -23,12 +23,14 @@ class TavelinTestCase(unittest.TestCase):
         self.probe = Probe(self.environment.probe_exe)
         self.screen = Screen(self.environment.screenshots)
         self.program = None
+        self.presence = None
         self.environment.remove_settings()
         if self.screen.tray() is not None:
             # A tray left over from an earlier run would hold icons of its own.
             self.environment.kill_wine()
 
     def tearDown(self):
+        self.stop_presence()
         self.probe.stop()
         if self.program is not None:
             self.program.stop()
@@ -36,13 +38,27 @@ class TavelinTestCase(unittest.TestCase):
 
     # --- starting and ending
 
-    def start(self, settings=None):
+    def start(self, settings=None, present=True):
+        """Starts the program; with present, input comes before it and then every few seconds, as
+        from a user at the keyboard (without any, Tavelin would take the user as away)."""
         if settings is not None:
             self.environment.write_settings(settings)
+        if present:
+            self.start_presence()
         self.program = Program(self.environment)
         wait_for(self.icon_drawn, 60, "the icon in the notification area")
         self.icon_seen = time.monotonic()
         return self.program
+
+    def start_presence(self):
+        self.stop_presence()
+        self.presence = Presence(self.probe)
+        self.presence.start()
+
+    def stop_presence(self):
+        if self.presence is not None:
+            self.presence.stop()
+            self.presence = None
 
     def shot(self, step):
         return self.screen.shot(f"{type(self).__name__}-{step}")

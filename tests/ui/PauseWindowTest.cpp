@@ -65,7 +65,7 @@ TEST_P(CentreOnWorkAreaTest, MovesTheWindowToTheWorkAreaCentreKeepingItsSize) {
     window.Move(GetParam(), TSize(317, 211));
     const TSize before = window.GetSize();
 
-    CentreOnWorkArea(window);
+    CentreOnWorkArea(window, MonitorFromWindow(window.GetHandle(), MONITOR_DEFAULTTOPRIMARY));
 
     EXPECT_EQ(window.GetSize(), before);
     ExpectCentredOnPrimaryWorkArea(window);
@@ -194,6 +194,31 @@ TEST_F(PauseWindowTest, RecentresItsControlsWhenWidenedAndItselfOnTheNextUpdate)
     window.ShowTimeLeft("00:04:58");
     EXPECT_EQ(ClientSize(window.GetHandle()).cx, window.GetRequiredSize().width);
     ExpectCentredOnPrimaryWorkArea(window);
+}
+
+// Two monitors side by side, the pointer over one or the other: a pause that begins takes the work
+// area under the pointer, and keeps it while it shows even when the pointer moves on.
+TEST_F(PauseWindowTest, BeginsOnTheMonitorUnderThePointerAndStaysThere) {
+    const RECT workAreas[] = {{0, 0, 640, 760}, {640, 40, 1280, 800}};
+    std::size_t pointerOn = 0;
+    window.PointerWorkArea = [&] { return workAreas[pointerOn]; };
+    const struct {
+        std::size_t pointerOn;
+        bool dismissFirst;
+        std::size_t centredOn;
+    } steps[] = {{1, false, 1}, {0, false, 1}, {0, true, 0}, {1, false, 0}, {1, true, 1}};
+    for (const auto& step : steps) {
+        if (step.dismissFirst) {
+            SendMessageW(window.GetHandle(), WM_CLOSE, 0, 0);
+            ASSERT_FALSE(window.IsShown);
+        }
+        pointerOn = step.pointerOn;
+        window.ShowTimeLeft("00:04:59");
+        const POINT centre = WindowCentre(window);
+        const RECT& area = workAreas[step.centredOn];
+        EXPECT_LE(std::abs(centre.x - (area.left + area.right) / 2), 1) << step.pointerOn << step.dismissFirst;
+        EXPECT_LE(std::abs(centre.y - (area.top + area.bottom) / 2), 1) << step.pointerOn << step.dismissFirst;
+    }
 }
 
 enum class TDismissal { CloseBox, Escape, ButtonClick, Enter };

@@ -197,6 +197,31 @@ TEST_F(NotificationControlTest, ChangesTheIconOnlyToAnotherOneTheFileHolds) {
     }
 }
 
+// The notification leaves the icon's own record alone, so a tooltip change later does not repeat it.
+TEST_F(NotificationControlTest, ShowsANotificationQuietlyAndOnlyOnce) {
+    const struct {
+        std::wstring title;
+        std::wstring text;
+        std::wstring shownTitle;
+        std::wstring shownText;
+    } cases[] = {{L"Tavelin", L"A 5-minute pause begins in 1 minute.", L"Tavelin",
+                  L"A 5-minute pause begins in 1 minute."},
+                 {std::wstring(70, L't'), std::wstring(300, L'x'), std::wstring(63, L't'), std::wstring(255, L'x')}};
+    for (const auto& entry : cases) {
+        control->ShowNotification(entry.title, entry.text);
+        const NOTIFYICONDATAW& shown = control->GetNotificationData();
+        EXPECT_EQ(shown.cbSize, NotifyIconDataSize);
+        EXPECT_EQ(shown.hWnd, owner.GetHandle());
+        EXPECT_EQ(shown.uFlags, static_cast<UINT>(NIF_INFO));
+        EXPECT_EQ(shown.dwInfoFlags, static_cast<DWORD>(NIIF_INFO | NIIF_NOSOUND | NIIF_RESPECT_QUIET_TIME));
+        EXPECT_EQ(std::wstring(shown.szInfoTitle), entry.shownTitle);
+        EXPECT_EQ(std::wstring(shown.szInfo), entry.shownText);
+        EXPECT_EQ(control->GetIconData().uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
+        EXPECT_EQ(control->GetIconData().szInfo[0], L'\0');
+        EXPECT_TRUE(ShellHoldsIcon(owner.GetHandle()));
+    }
+}
+
 TEST(TrayIconTest, AddsTheIconOnAHiddenWindowAndForwardsItsCallbacks) {
     auto trayIcon = std::make_unique<TTrayIcon>(IconFile, 0, L"Tavelin");
     const HWND hidden = FindWindowW(L"TWindow", L"dummy");
