@@ -20,7 +20,10 @@ SCHEMES = {
 
 class AccessTestCase(TavelinTestCase):
     def set_scheme(self, face, text):
-        """Wine reads the colours when its server starts, so the server is restarted around the change."""
+        """Wine reads the colours when its server starts, so the server is restarted around the change.
+        The presence keeper stops first: a probe it started meanwhile would keep the new server's
+        first processes, and with them the output of the registry query, alive."""
+        self.stop_presence()
         self.probe.stop()
         self.environment.kill_wine()
         with tempfile.TemporaryDirectory() as folder:

@@ -3,6 +3,7 @@ holds a due pause, and the heads-up before a pause."""
 
 import json
 import subprocess
+import tempfile
 import time
 import unittest
 
@@ -80,6 +81,16 @@ class CallTest(DailyTestCase):
         self.check_call_holds_the_pause(r"webcam\Microsoft.WindowsCamera_8wekyb3d8bbwe", "call-camera")
 
 
+def watch_answer(output):
+    """The probe's answer once its last line is whole JSON, else None."""
+    output.seek(0)
+    lines = output.read().strip().splitlines()
+    try:
+        return json.loads(lines[-1]) if lines else None
+    except ValueError:
+        return None
+
+
 class HeadsUpTest(unittest.TestCase):
     """On Wine's virtual desktop, whose windows only a program on the same desktop sees: the probe
     runs there too, one question a start."""
@@ -89,6 +100,7 @@ class HeadsUpTest(unittest.TestCase):
         self.environment.remove_settings()
         self.environment.kill_wine()
         self.program = None
+        self.watch = None
 
     def tearDown(self):
         if self.program is not None and self.program.poll() is None:
@@ -96,6 +108,8 @@ class HeadsUpTest(unittest.TestCase):
                            timeout=60)
             self.program.wait(timeout=30)
         self.environment.kill_wine()
+        if self.watch is not None:
+            self.watch.wait(timeout=30)
         self.environment.remove_settings()
 
     def on_desktop(self, *args):
@@ -107,12 +121,15 @@ class HeadsUpTest(unittest.TestCase):
         interval, lead = 20, 5
         self.environment.write_settings(f"00:00:{interval:02}\r\n00:00:05\r\n".encode())
         self.on_desktop("input")
-        watch = subprocess.Popen(["wine", "explorer", DESKTOP, str(self.environment.probe_exe), "watch",
-                                  PAUSE_CAPTION, str(interval + 25)], stdout=subprocess.PIPE, text=True)
-        self.program = subprocess.Popen(["wine", "explorer", DESKTOP, str(self.environment.exe)],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        output, _ = watch.communicate(timeout=interval + 120)
-        events = json.loads(output.strip().splitlines()[-1])["events"]
+        # The watch answers into a file, read once its answer is whole: the desktop's own process,
+        # when the watch's start makes it, inherits the watch's output and holds it open as long as
+        # the program runs, so the end of that output would come only with the program's.
+        with tempfile.TemporaryFile(mode="w+") as output:
+            self.watch = subprocess.Popen(["wine", "explorer", DESKTOP, str(self.environment.probe_exe), "watch",
+                                           PAUSE_CAPTION, str(interval + 25)], stdout=output, text=True)
+            self.program = subprocess.Popen(["wine", "explorer", DESKTOP, str(self.environment.exe)],
+                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            events = wait_for(lambda: watch_answer(output), interval + 120, "the watch's answer")["events"]
         shown = [event["ms"] / 1000 for event in events if event["shown"]]
         self.assertTrue(shown, f"a pause came: {events}")
         before = [event for event in events if event["ms"] / 1000 < shown[0]]
