@@ -97,6 +97,7 @@ class Demo(TavelinTestCase):
         self.probe = Probe(self.environment.probe_exe)
         self.screen = Screen(self.environment.screenshots)
         self.program = None
+        self.presence = None
         self.output = output
         self.steps = Screen(output)
         interval, length = self.environment.settings_file.read_text().split()
@@ -147,6 +148,7 @@ class Demo(TavelinTestCase):
             self.assertEqual(self.close_program(), 0, "Close ends the program")
         finally:
             recorder.stop()
+            self.stop_presence()
             self.probe.stop()
             if self.program is not None:
                 self.program.stop()

@@ -19,7 +19,7 @@ SCHEMES = {
 
 
 class AccessTestCase(TavelinTestCase):
-    def set_scheme(self, face, text):
+    def set_scheme(self, face, text, window=None, window_text=None):
         """Wine reads the colours when its server starts, so the server is restarted around the change.
         The presence keeper stops first: a probe it started meanwhile would keep the new server's
         first processes, and with them the output of the registry query, alive."""
@@ -29,7 +29,8 @@ class AccessTestCase(TavelinTestCase):
         with tempfile.TemporaryDirectory() as folder:
             reg = pathlib.Path(folder) / "colors.reg"
             values = "".join(f'"{name}"="{value}"\r\n' for name, value in
-                             (("ButtonFace", face), ("ButtonText", text), ("Window", face), ("WindowText", text)))
+                             (("ButtonFace", face), ("ButtonText", text), ("Window", window or face),
+                              ("WindowText", window_text or text)))
             reg.write_text("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n" + values, newline="")
             run(["wine", "regedit", "/S", f"Z:{reg}"], timeout=120)
         self.environment.kill_wine()
@@ -41,11 +42,13 @@ class HighContrastTest(AccessTestCase):
         super().setUp()
         query = run(["wine", "reg", "query", COLORS_KEY], timeout=120)
         self.default = {line.split()[0]: " ".join(line.split()[2:]) for line in query.splitlines()
-                        if line.split() and line.split()[0] in ("ButtonFace", "ButtonText")}
+                        if line.split() and line.split()[0] in ("ButtonFace", "ButtonText", "Window", "WindowText")}
 
     def tearDown(self):
         super().tearDown()
-        self.set_scheme(self.default["ButtonFace"], self.default["ButtonText"])
+        # All four as they were: the later tests in this prefix draw in the window colours too.
+        self.set_scheme(self.default["ButtonFace"], self.default["ButtonText"], self.default["Window"],
+                        self.default["WindowText"])
 
     def read_on(self, shot, rect, dark):
         """OCR of a rectangle; a dark face is read from a negated copy, as tesseract reads dark on light."""
