@@ -79,11 +79,10 @@ struct TTarget {
 
 IAccessible* ChildObject(const TAccessibleItem& item);
 
-class TClientObject final : public IAccessible {
+// The IUnknown part every object here shares: counted references, and IAccessible with its
+// IDispatch as the only interfaces.
+class TAccessibleObject : public IAccessible {
 public:
-    TClientObject(HWND windowHandle, IAccessible* standardObject) : window(windowHandle), standard(standardObject) {}
-
-    // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** result) override {
         if (result == nullptr) {
             return E_POINTER;
@@ -104,6 +103,19 @@ public:
         }
         return static_cast<ULONG>(left);
     }
+
+protected:
+    TAccessibleObject() = default;
+    virtual ~TAccessibleObject() = default;
+
+private:
+    LONG references = 1;
+};
+
+class TClientObject final : public TAccessibleObject {
+public:
+    TClientObject(HWND windowHandle, IAccessible* standardObject) : window(windowHandle), standard(standardObject) {}
+
 
     // IDispatch: clients of this object use the IAccessible calls themselves.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -401,36 +413,15 @@ private:
         }
     }
 
-    LONG references = 1;
     HWND window;
     TComReference<IAccessible> standard;
 };
 
 // A child window's own object with the name its item gives; everything else is the system's.
-class TNamedObject final : public IAccessible {
+class TNamedObject final : public TAccessibleObject {
 public:
     TNamedObject(IAccessible* systemObject, const std::wstring& accessibleName) : inner(systemObject), name(accessibleName) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** result) override {
-        if (result == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
-            *result = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *result = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references);
-        if (left == 0) {
-            delete this;
-        }
-        return static_cast<ULONG>(left);
-    }
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return inner.Get()->GetTypeInfoCount(count); }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
@@ -497,7 +488,6 @@ public:
 private:
     ~TNamedObject() = default;
 
-    LONG references = 1;
     TComReference<IAccessible> inner;
     std::wstring name;
 };

@@ -336,7 +336,7 @@ std::wstring TipText(HWND tip)
     return text;
 }
 
-std::string TipsJson()
+std::vector<HWND> VisibleTips()
 {
     std::vector<HWND> windows;
     EnumWindows(
@@ -346,6 +346,12 @@ std::string TipsJson()
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::string TipsJson()
+{
+    const std::vector<HWND> windows = VisibleTips();
     std::string json = "{\"tips\":[";
     for (size_t i = 0; i < windows.size(); ++i) {
         RECT rect = {};
@@ -359,14 +365,7 @@ std::string TipsJson()
 
 std::vector<std::wstring> VisibleTipTexts()
 {
-    std::vector<HWND> windows;
-    EnumWindows(
-        [](HWND window, LPARAM list) -> BOOL {
-            if (IsWindowVisible(window) && lstrcmpiW(ClassName(window).c_str(), TOOLTIPS_CLASSW) == 0)
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    const std::vector<HWND> windows = VisibleTips();
     std::vector<std::wstring> texts;
     for (const HWND window : windows)
         texts.push_back(TipText(window));
