@@ -168,6 +168,9 @@ class BuildTest(unittest.TestCase):
         for name in ("GetDpiForWindow", "GetDpiForMonitor", "SetProcessDpiAwarenessContext"):
             self.assertNotRegex(imports, rf"\b{name}\b")
 
+    def test_the_exe_stays_small(self):
+        self.assertLess(self.exe.stat().st_size, 400 * 1024)
+
 
 if __name__ == "__main__":
     unittest.main()
