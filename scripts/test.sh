@@ -4,9 +4,11 @@
 # Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine, and last the release
 # zip and installer (scripts/package.sh) installed, started and removed under Wine.
 #
-# The native levels build and run at a lower priority beside the Windows build, whose Wine prefix
-# is made meanwhile; the Windows level, which mostly waits on the program under test, then runs
-# beside the fuzzers. Each level's output is printed whole, in the order of the summary.
+# The native levels build and run at a lower priority beside the Windows build, while a Wine prefix
+# is booted once to be copied by every scenario; the Windows level, which mostly waits on the
+# program under test, then runs its end-to-end scenarios side by side (TAVELIN_E2E_GROUPS at a
+# time, each on its own X display and in its own prefix), beside the fuzzers. Each level's output is
+# printed whole, in the order of the summary, with the time it took after its summary line.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -14,6 +16,7 @@ cd "$root"
 bash scripts/install-deps.sh
 source scripts/wine-env.sh
 work=$(mktemp -d)
+template=$work/wine-template
 boot_pid=""
 native_pid=""
 wine_pid=""
@@ -23,19 +26,33 @@ finish() {
         kill "$pid" 2>/dev/null || true
     done
     tavelin_wine_stop
+    WINEPREFIX=$template wineserver -k >/dev/null 2>&1 || true
     rm -rf "$work"
 }
 trap finish EXIT
 
 fuzz_seconds=${TAVELIN_FUZZ_SECONDS:-20}
+# Scenarios run side by side in the Windows and package levels. Each mostly waits on the program's
+# one-second schedule; more than this starve one another's OCR on two cores and a re-show or a pause
+# comes late.
+e2e_groups=${TAVELIN_E2E_GROUPS:-3}
 background=(nice -n 10)
 summary=()
 total_passed=0
 total_failed=0
 
+# Seconds since the epoch, for the levels' times.
+now() {
+    date +%s
+}
+
+# The level's summary line, then the time it took from its first build step to its last test.
 record() {
-    local label=$1 passed=$2 failed=$3
+    local label=$1 passed=$2 failed=$3 seconds=${4:-}
     summary+=("$label: $passed passed, $failed failed")
+    if [[ -n $seconds ]]; then
+        summary+=("  took $seconds s")
+    fi
     total_passed=$((total_passed + passed))
     total_failed=$((total_failed + failed))
 }
@@ -48,14 +65,14 @@ build() {
 }
 
 # Runs the tests of a built preset with the label "package" (when $2 is -L) or without it (-LE),
-# and writes their counts of test cases to $work/<preset><$2>.count; a failure is counted, not
-# fatal, so every level runs. Further arguments run ctest (nice).
+# $3 of them at a time, and writes their counts of test cases to $work/<preset><$2>.count; a failure
+# is counted, not fatal, so every level runs. Further arguments run ctest (nice).
 run_ctest() {
-    local preset=$1 label_option=$2 log passed failed
-    shift 2
+    local preset=$1 label_option=$2 jobs=$3 log passed failed
+    shift 3
     log=$(mktemp -p "$work")
     rm -rf "build/$preset/test-results"
-    "$@" ctest --test-dir "build/$preset" --output-on-failure --timeout 600 "$label_option" package 2>&1 |
+    "$@" ctest --test-dir "build/$preset" --output-on-failure --timeout 600 -j "$jobs" "$label_option" package 2>&1 |
         tee "$log" || true
     if grep -q 'No tests were found' "$log"; then
         passed=0 failed=0
@@ -66,6 +83,7 @@ run_ctest() {
 }
 
 # Records the counts a level left; a level that ended before writing them counts as one failure.
+# Its time is the difference of the two stamps $work/<name>.start and .end.
 record_ctest() {
     local label=$1 counts=$work/$2.count passed=0 failed=1
     if [[ -s $counts ]]; then
@@ -73,13 +91,24 @@ record_ctest() {
     else
         echo "$label ended without counting its tests"
     fi
-    record "$label" "$passed" "$failed"
+    record "$label" "$passed" "$failed" "$(level_seconds "$2")"
+}
+
+stamp() {
+    now >"$work/$1.$2"
+}
+
+level_seconds() {
+    [[ -s $work/$1.start && -s $work/$1.end ]] && echo $(($(<"$work/$1.end") - $(<"$work/$1.start")))
+    return 0
 }
 
 native_level() {
     local preset=$1
+    stamp "$preset-LE" start
     build "$preset" "${background[@]}"
-    run_ctest "$preset" -LE "${background[@]}"
+    run_ctest "$preset" -LE 1 "${background[@]}"
+    stamp "$preset-LE" end
 }
 
 # Each fuzzer runs for the full time, side by side with the others.
@@ -91,6 +120,8 @@ run_fuzzers() {
         record "fuzzing" 0 1
         return
     fi
+    local start
+    start=$(<"$work/fuzz.start")
     for fuzzer in build/fuzz/tests/fuzz/fuzz_*; do
         [[ -x $fuzzer ]] || continue
         # New inputs go to the first folder; the seeds in the tree are only read.
@@ -110,15 +141,17 @@ run_fuzzers() {
             tail -n 40 "$work/${names[$i]}.log"
         fi
     done
-    record "fuzzing" "$passed" "$failed"
+    record "fuzzing" "$passed" "$failed" $(($(now) - start))
 }
 
+started=$(now)
+stamp windows-LE start
 tavelin_xvfb_start
-tavelin_wine_prefix
-tavelin_wine_boot &
+(tavelin_wine_prefix "$template" && tavelin_wine_boot) &
 boot_pid=$!
 (native_level native >"$work/native.log" 2>&1 || true
  native_level native-sanitize >"$work/native-sanitize.log" 2>&1 || true
+ stamp fuzz start
  build fuzz "${background[@]}" >"$work/fuzz-build.log" 2>&1 && touch "$work/fuzz.built") &
 native_pid=$!
 
@@ -126,7 +159,11 @@ echo "=== building windows (the native levels build beside it; their output foll
 build windows
 wait "$boot_pid"
 boot_pid=""
-run_ctest windows -LE >"$work/windows.log" 2>&1 &
+# The test programs share this display and a copy of the booted prefix; every scenario copies it
+# again for itself.
+tavelin_wine_from "$template"
+export TAVELIN_WINE_TEMPLATE=$template
+(run_ctest windows -LE "$e2e_groups" >"$work/windows.log" 2>&1; stamp windows-LE end) &
 wine_pid=$!
 
 wait "$native_pid" || true
@@ -148,11 +185,14 @@ record_ctest "windows under wine" windows-LE
 # After the Windows level, so that their Wine runs do not compete; each scenario makes its own Wine
 # prefix and X display.
 echo "=== package under wine"
-run_ctest windows -L
+stamp windows-L start
+run_ctest windows -L "$e2e_groups"
+stamp windows-L end
 record_ctest "package under wine" windows-L
 
 echo
 echo "=== summary"
 printf '%s\n' "${summary[@]}"
 echo "total: $total_passed passed, $total_failed failed"
+echo "  took $(($(now) - started)) s"
 [[ $total_failed -eq 0 ]]

@@ -59,6 +59,18 @@ tavelin_wine_start() {
     tavelin_wine_boot
 }
 
+# Makes a fresh prefix of our own as tavelin_wine_start does, but by copying the booted prefix $1
+# when there is one: a copy takes a few seconds where a boot takes half a minute. The prefix holds
+# no absolute path of its own (its drive links are relative), so a copy works wherever it lies.
+tavelin_wine_from() {
+    tavelin_wine_prefix
+    if [[ -n ${1:-} && -d $1/drive_c ]]; then
+        cp -a "$1/." "$WINEPREFIX/"
+    else
+        tavelin_wine_boot
+    fi
+}
+
 tavelin_wine_stop() {
     if [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-} ]]; then
         wineserver -k >/dev/null 2>&1 || true

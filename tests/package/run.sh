@@ -7,6 +7,6 @@ source "$here/../../scripts/wine-env.sh"
 trap tavelin_wine_stop EXIT
 
 tavelin_xvfb_start
-tavelin_wine_start
+tavelin_wine_from "${TAVELIN_WINE_TEMPLATE:-}"
 cd "$here"
 python3 -B test_package.py "$1"
