@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds every configuration and runs every test: the core natively, the core under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the
-# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine, and last the release
-# zip and installer (scripts/package.sh) installed, started and removed under Wine.
+# Windows build (core, toolkit and end-to-end tests of Tavelin.exe) under Wine, and beside it the
+# release zip and installer (scripts/package.sh) installed, started and removed under Wine.
 #
 # The native levels build and run at a lower priority beside the Windows build, while a Wine prefix
 # is booted once to be copied by every scenario; the Windows level, which mostly waits on the
@@ -20,9 +20,10 @@ template=$work/wine-template
 boot_pid=""
 native_pid=""
 wine_pid=""
+package_pid=""
 finish() {
     local pid
-    for pid in $wine_pid $native_pid $boot_pid; do
+    for pid in $package_pid $wine_pid $native_pid $boot_pid; do
         kill "$pid" 2>/dev/null || true
     done
     tavelin_wine_stop
@@ -30,6 +31,13 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
+
+# Every build goes through the compiler cache, shared by all clones on this machine: a clone's
+# second run, or another clone's, compiles only what changed. Paths below the clone are hashed
+# relative to it, and the build folder is left out of the hash, so that clones share entries.
+if command -v ccache >/dev/null; then
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=true
+fi
 
 fuzz_seconds=${TAVELIN_FUZZ_SECONDS:-20}
 # Scenarios run side by side in the Windows and package levels. Each mostly waits on the program's
@@ -65,13 +73,13 @@ build() {
 }
 
 # Runs the tests of a built preset with the label "package" (when $2 is -L) or without it (-LE),
-# $3 of them at a time, and writes their counts of test cases to $work/<preset><$2>.count; a failure
-# is counted, not fatal, so every level runs. Further arguments run ctest (nice).
+# $3 of them at a time, in a build whose test-results/ the caller emptied, and writes their counts
+# of test cases to $work/<preset><$2>.count; a failure is counted, not fatal, so every level runs.
+# Further arguments run ctest (nice).
 run_ctest() {
     local preset=$1 label_option=$2 jobs=$3 log passed failed
     shift 3
     log=$(mktemp -p "$work")
-    rm -rf "build/$preset/test-results"
     "$@" ctest --test-dir "build/$preset" --output-on-failure --timeout 600 -j "$jobs" "$label_option" package 2>&1 |
         tee "$log" || true
     if grep -q 'No tests were found' "$log"; then
@@ -107,6 +115,7 @@ native_level() {
     local preset=$1
     stamp "$preset-LE" start
     build "$preset" "${background[@]}"
+    rm -rf "build/$preset/test-results"
     run_ctest "$preset" -LE 1 "${background[@]}"
     stamp "$preset-LE" end
 }
@@ -163,8 +172,14 @@ boot_pid=""
 # again for itself.
 tavelin_wine_from "$template"
 export TAVELIN_WINE_TEMPLATE=$template
+# Both Windows levels leave their reports here, side by side.
+rm -rf build/windows/test-results
 (run_ctest windows -LE "$e2e_groups" >"$work/windows.log" 2>&1; stamp windows-LE end) &
 wine_pid=$!
+# The release files are built and their scenarios run one at a time beside the Windows level; each
+# scenario brings its own X display and prefix.
+(stamp windows-L start; run_ctest windows -L 1 >"$work/package.log" 2>&1; stamp windows-L end) &
+package_pid=$!
 
 wait "$native_pid" || true
 native_pid=""
@@ -182,12 +197,10 @@ echo "=== windows under wine"
 cat "$work/windows.log"
 record_ctest "windows under wine" windows-LE
 
-# After the Windows level, so that their Wine runs do not compete; each scenario makes its own Wine
-# prefix and X display.
+wait "$package_pid" || true
+package_pid=""
 echo "=== package under wine"
-stamp windows-L start
-run_ctest windows -L "$e2e_groups"
-stamp windows-L end
+cat "$work/package.log"
 record_ctest "package under wine" windows-L
 
 echo
