@@ -331,8 +331,8 @@ class InstallerLanguageTest(unittest.TestCase):
         release, prefix = Release(), Prefix()
         for lang, ocr_language, expected in self.CASES:
             with self.subTest(lang):
-                setup = subprocess.Popen(["wine", str(release.setup)], env={**os.environ, "LANG": lang, "LC_ALL": lang},
-                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                setup = subprocess.Popen(["wine", str(release.setup)], stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL, env={**os.environ, "LANG": lang, "LC_ALL": lang})
                 try:
                     dialog = wait_for(lambda: self.visible("^Installer Language$"), 60, "the language dialog")
                     subprocess.run(["xdotool", "windowactivate", "--sync", dialog], timeout=30)
