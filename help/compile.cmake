@@ -1,9 +1,68 @@
-# Compiles Help.chm in a copy of the help sources, so the compiler writes nothing into the source tree.
-# Run as: cmake -DSOURCE_DIR=... -DSTAGE_DIR=... -DCOMPILER=... -DOUTPUT=... -P compile.cmake
+# Compiles one help file in a copy of the help sources, so the compiler writes nothing into the
+# source tree. English comes from SOURCE_DIR itself; a translation (LANGUAGE=<tag>) takes its pages
+# and sitemaps from LANGUAGE_DIR and shares the style sheet and the project file of SOURCE_DIR.
+# Run as: cmake -DSOURCE_DIR=... -DSTAGE_DIR=... -DCOMPILER=... -DOUTPUT=...
+#               [-DLANGUAGE=<tag> -DLANGUAGE_DIR=... -DICONV=...] -P compile.cmake
+
+# The help viewer reads the contents, the index and the project's title in the ANSI code page of the
+# file's language, whatever the sitemaps declare; the pages themselves stay UTF-8, as they say.
+# <tag> <Windows language id> <code page> <title of the viewer's window>
+set(languages
+    "de|0x407|CP1252|Tavelin-Hilfe"
+    "fr|0x40c|CP1252|Aide de Tavelin"
+    "es|0xc0a|CP1252|Ayuda de Tavelin"
+    "it|0x410|CP1252|Guida di Tavelin"
+    "pt-BR|0x416|CP1252|Ajuda do Tavelin"
+    "nl|0x413|CP1252|Help bij Tavelin"
+    "pl|0x415|CP1250|Pomoc programu Tavelin"
+    "ru|0x419|CP1251|Справка Tavelin"
+    "ja|0x411|CP932|Tavelin ヘルプ"
+    "zh-CN|0x804|CP936|Tavelin 帮助")
+
 file(REMOVE_RECURSE "${STAGE_DIR}")
-file(GLOB sources LIST_DIRECTORIES false
-    "${SOURCE_DIR}/*.hhp" "${SOURCE_DIR}/*.hhc" "${SOURCE_DIR}/*.hhk" "${SOURCE_DIR}/*.html" "${SOURCE_DIR}/*.css")
-file(COPY ${sources} DESTINATION "${STAGE_DIR}")
+file(GLOB shared LIST_DIRECTORIES false "${SOURCE_DIR}/*.hhp" "${SOURCE_DIR}/*.css")
+if(NOT LANGUAGE)
+    set(LANGUAGE_DIR "${SOURCE_DIR}")
+endif()
+file(GLOB pages LIST_DIRECTORIES false
+    "${LANGUAGE_DIR}/*.hhc" "${LANGUAGE_DIR}/*.hhk" "${LANGUAGE_DIR}/*.html")
+file(COPY ${shared} ${pages} DESTINATION "${STAGE_DIR}")
+set(compiled "Help.chm")
+
+if(LANGUAGE)
+    set(found "")
+    foreach(entry IN LISTS languages)
+        if(entry MATCHES "^${LANGUAGE}\\|([^|]+)\\|([^|]+)\\|(.+)$")
+            set(found TRUE)
+            set(language_id "${CMAKE_MATCH_1}")
+            set(code_page "${CMAKE_MATCH_2}")
+            set(title "${CMAKE_MATCH_3}")
+        endif()
+    endforeach()
+    if(NOT found)
+        message(FATAL_ERROR "help/lang/${LANGUAGE}: add its language id, code page and title to the table in help/compile.cmake")
+    endif()
+    set(compiled "Help.${LANGUAGE}.chm")
+
+    file(READ "${STAGE_DIR}/Tavelin.hhp" project)
+    string(REGEX REPLACE "\nCompiled file=[^\n]*" "\nCompiled file=${compiled}" project "${project}")
+    string(REGEX REPLACE "\nLanguage=[^\n]*" "\nLanguage=${language_id}" project "${project}")
+    string(REGEX REPLACE "\nTitle=[^\n]*" "\nTitle=${title}" project "${project}")
+    string(REGEX REPLACE "\nmain=\"[^\"]*\"" "\nmain=\"${title}\"" project "${project}")
+    file(WRITE "${STAGE_DIR}/Tavelin.hhp" "${project}")
+
+    foreach(name Tavelin.hhp Contents.hhc Index.hhk)
+        execute_process(COMMAND "${ICONV}" -f UTF-8 -t "${code_page}" "${name}"
+            WORKING_DIRECTORY "${STAGE_DIR}"
+            OUTPUT_FILE "${STAGE_DIR}/${name}.encoded"
+            RESULT_VARIABLE result
+            ERROR_VARIABLE log)
+        if(NOT result EQUAL 0)
+            message(FATAL_ERROR "help/lang/${LANGUAGE}/${name} does not fit code page ${code_page}:\n${log}")
+        endif()
+        file(RENAME "${STAGE_DIR}/${name}.encoded" "${STAGE_DIR}/${name}")
+    endforeach()
+endif()
 
 execute_process(COMMAND "${COMPILER}" Tavelin.hhp
     WORKING_DIRECTORY "${STAGE_DIR}"
@@ -19,8 +78,8 @@ if(compiler_name STREQUAL "hhc")
 else()
     set(success 0)
 endif()
-if(NOT result EQUAL success OR NOT EXISTS "${STAGE_DIR}/Help.chm")
-    message(FATAL_ERROR "Compiling the help file failed (exit code ${result}):\n${log}")
+if(NOT result EQUAL success OR NOT EXISTS "${STAGE_DIR}/${compiled}")
+    message(FATAL_ERROR "Compiling ${compiled} failed (exit code ${result}):\n${log}")
 endif()
 
-file(COPY_FILE "${STAGE_DIR}/Help.chm" "${OUTPUT}")
+file(COPY_FILE "${STAGE_DIR}/${compiled}" "${OUTPUT}")

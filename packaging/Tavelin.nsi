@@ -29,6 +29,11 @@ VIAddVersionKey FileDescription "Tavelin ${VERSION} setup"
 VIAddVersionKey CompanyName "${PUBLISHER}"
 VIAddVersionKey LegalCopyright "Copyright (c) ${PUBLISHER}"
 
+!define MUI_LANGDLL_ALLLANGUAGES
+!define MUI_LANGDLL_REGISTRY_ROOT HKCU
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "InstallerLanguage"
+
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_COMPONENTSPAGE_NODESC
@@ -36,14 +41,37 @@ VIAddVersionKey LegalCopyright "Copyright (c) ${PUBLISHER}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Tavelin.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Start Tavelin now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(StartNow)"
 !insertmacro MUI_PAGE_FINISH
 
-!define MUI_UNCONFIRMPAGE_TEXT_TOP "Tavelin will be ended and removed from this folder. Your settings in $APPDATA\Tavelin stay where they are."
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "$(RemoveNotice)"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
+; The first language is the fallback for a system whose language is none of these.
 !insertmacro MUI_LANGUAGE English
+!insertmacro MUI_LANGUAGE German
+!insertmacro MUI_LANGUAGE French
+!insertmacro MUI_LANGUAGE Spanish
+!insertmacro MUI_LANGUAGE Italian
+!insertmacro MUI_LANGUAGE PortugueseBR
+!insertmacro MUI_LANGUAGE Dutch
+!insertmacro MUI_LANGUAGE Polish
+!insertmacro MUI_LANGUAGE Russian
+!insertmacro MUI_LANGUAGE Japanese
+!insertmacro MUI_LANGUAGE SimpChinese
+!insertmacro MUI_RESERVEFILE_LANGDLL
+!include /CHARSET=UTF8 "Languages.nsh"
+
+; The language dialog opens on the system's language and offers every one, whatever the system's
+; code page; a silent install takes the system's language without asking.
+Function .onInit
+    !insertmacro MUI_LANGDLL_DISPLAY
+FunctionEnd
+
+Function un.onInit
+    !insertmacro MUI_UNGETLANGUAGE
+FunctionEnd
 
 ; A running Tavelin would keep the old program running and its files open, so it is asked to end
 ; first, as "Close" in its menu would; the call returns once it has ended.
@@ -57,13 +85,13 @@ Section "Tavelin" SecProgram
     !insertmacro EndRunningTavelin
     SetOutPath "$INSTDIR"
     File "${STAGE}/Tavelin.exe"
-    File "${STAGE}/Help.chm"
+    File "${STAGE}/Help*.chm"
     File "${STAGE}/LICENSE.txt"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Tavelin.lnk" "$INSTDIR\Tavelin.exe"
 SectionEnd
 
-Section "Start Tavelin when I sign in" SecStartup
+Section "$(StartAtSignIn)" SecStartup
     CreateShortcut "$SMSTARTUP\Tavelin.lnk" "$INSTDIR\Tavelin.exe"
 SectionEnd
 
@@ -100,12 +128,12 @@ FunctionEnd
 Section "Uninstall"
     !insertmacro EndRunningTavelin
     Delete "$INSTDIR\Tavelin.exe"
-    Delete "$INSTDIR\Help.chm"
+    Delete "$INSTDIR\Help*.chm"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Tavelin.lnk"
     Delete "$SMSTARTUP\Tavelin.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
-    DetailPrint "Your settings stay in $APPDATA\Tavelin."
+    DetailPrint "$(SettingsStay)"
 SectionEnd

@@ -7,6 +7,7 @@ packages=(
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine64 xvfb openbox xdotool x11-utils imagemagick tesseract-ocr faketime
     libgtest-dev libgmock-dev icoutils librsvg2-bin fp-utils libchm-bin nsis zip ccache
+    tesseract-ocr-deu fonts-noto-cjk
 )
 
 missing=()

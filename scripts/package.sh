@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the release of Tavelin.exe and Help.chm and packs it into build/release: the portable
-# zip, the per-user installer and SHA256SUMS. The version is the CMake project version.
+# Builds the release of Tavelin.exe and its help files (Help.chm and one Help.<tag>.chm per
+# translation) and packs them into build/release: the portable zip, the per-user installer and
+# SHA256SUMS. The version is the CMake project version.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -18,12 +19,12 @@ release=$root/build/release
 stage=$root/build/package/stage
 rm -rf "$release" "$stage"
 mkdir -p "$release" "$stage"
-cp build/package/bin/Tavelin.exe build/package/bin/Help.chm "$stage/"
+cp build/package/bin/Tavelin.exe build/package/bin/Help*.chm "$stage/"
 # Notepad before Windows 10 shows a text file with LF line ends as one line.
 sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
 sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' packaging/README.txt >"$stage/README.txt"
 
-(cd "$stage" && zip -q -X "$release/$name-win64.zip" Tavelin.exe Help.chm LICENSE.txt README.txt)
+(cd "$stage" && zip -q -X "$release/$name-win64.zip" Tavelin.exe Help*.chm LICENSE.txt README.txt)
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$root/resources/Tavelin.ico" \
     -DOUTFILE="$release/$name-setup.exe" packaging/Tavelin.nsi
 (cd "$release" && sha256sum "$name-win64.zip" "$name-setup.exe" >SHA256SUMS)

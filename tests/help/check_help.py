@@ -9,9 +9,9 @@ import tempfile
 import unittest
 from urllib.parse import unquote, urldefrag
 
-CHM = pathlib.Path(sys.argv[1])
-SOURCES = pathlib.Path(sys.argv[2])
-EXTRACT_CHMLIB = sys.argv[3]
+# Set from the command line when run as the English help file's test; check_translations.py uses
+# the parsing helpers alone.
+CHM = SOURCES = EXTRACT_CHMLIB = None
 
 VOID_ELEMENTS = {"area", "base", "br", "col", "hr", "img", "input", "link", "meta", "param", "wbr"}
 # In the .hhc and .hhk sitemaps, <LI> and <OBJECT> items are not closed by convention.
@@ -152,4 +152,5 @@ class HelpFile(unittest.TestCase):
 
 
 if __name__ == "__main__":
+    CHM, SOURCES, EXTRACT_CHMLIB = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]), sys.argv[3]
     unittest.main(argv=sys.argv[:1], verbosity=2)

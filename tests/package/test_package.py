@@ -10,6 +10,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 import zipfile
 
@@ -18,8 +19,20 @@ from tavelin_driver import Probe, Screen, required_env, wait_for  # noqa: E402
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavelin"
 SETTINGS = b"00:25:00\r\n00:03:00\r\n"
-PROGRAM_FILES = ["Help.chm", "LICENSE.txt", "Tavelin.exe", "Uninstall.exe"]
-ZIP_FILES = ["Help.chm", "LICENSE.txt", "README.txt", "Tavelin.exe"]
+
+def help_files():
+    """Help.chm and one Help.<tag>.chm per translation folder of the help sources, each built."""
+    sources, built = pathlib.Path(required_env("TAVELIN_HELP_SOURCES")), pathlib.Path(required_env("TAVELIN_BUILT"))
+    names = ["Help.chm"] + [f"Help.{p.name}.chm" for p in (sources / "lang").iterdir() if p.is_dir()]
+    missing = [name for name in names if not (built / name).is_file()]
+    if missing:
+        raise AssertionError(f"help files not built: {missing}")
+    return names
+
+
+HELP_FILES = help_files()
+PROGRAM_FILES = sorted(HELP_FILES + ["LICENSE.txt", "Tavelin.exe", "Uninstall.exe"])
+ZIP_FILES = sorted(HELP_FILES + ["LICENSE.txt", "README.txt", "Tavelin.exe"])
 
 
 class Release:
@@ -145,7 +158,7 @@ class ReleaseFilesTest(unittest.TestCase):
 
 
 class ZipTest(unittest.TestCase):
-    def test_holds_four_files_and_runs_from_a_non_ascii_folder(self):
+    def test_holds_the_program_every_help_file_and_texts_and_runs_from_a_non_ascii_folder(self):
         release, prefix = Release(), Prefix()
         self.addCleanup(prefix.probe.stop)
         with zipfile.ZipFile(release.zip) as archive:
@@ -188,7 +201,7 @@ class InstallerTest(unittest.TestCase):
 
     def assert_installed(self):
         self.assertEqual(sorted(p.name for p in self.prefix.install_folder.iterdir()), PROGRAM_FILES)
-        for name in ["Tavelin.exe", "Help.chm"]:
+        for name in ["Tavelin.exe", *HELP_FILES]:
             with self.subTest(name):
                 self.assertEqual((self.prefix.install_folder / name).read_bytes(), self.release.packed(name))
 
@@ -234,7 +247,8 @@ class InstallerTest(unittest.TestCase):
         self.assertIsNotNone(running, "Tavelin runs before the second install")
         self.prefix.settings_file.parent.mkdir(parents=True, exist_ok=True)
         self.prefix.settings_file.write_bytes(SETTINGS)
-        (self.prefix.install_folder / "Help.chm").write_bytes(b"an older help file")
+        for name in HELP_FILES:
+            (self.prefix.install_folder / name).write_bytes(b"an older help file")
 
         self.install()
         self.assertIsNone(self.prefix.tavelin_pid(), "the running Tavelin was ended")
@@ -279,6 +293,65 @@ class ChosenFolderTest(unittest.TestCase):
         self.assertTrue(prefix.all_ended(60), "the uninstaller ends")
         self.assertFalse(chosen.exists())
         self.assertIsNone(prefix.uninstall_values())
+
+
+class InstallerLanguageTest(unittest.TestCase):
+    """The installer as a user with another Windows display language starts it: the language dialog
+    offers that language first, and the pages then speak it, our own texts included."""
+
+    # Locale for Wine, tesseract's language, texts of NSIS's page and of our own that must show.
+    # Wine 8 here takes the display language from LC_ALL; LANG alone left it English.
+    CASES = [
+        ("de_DE.UTF-8", "deu", ["Weiter", "Tavelin beim Anmelden starten"]),
+        ("en_US.UTF-8", "eng", ["Next", "Start Tavelin when I sign in"]),
+    ]
+
+    @staticmethod
+    def visible(name):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], capture_output=True,
+                               text=True, timeout=30).stdout.split()
+        return found[0] if found else None
+
+    @staticmethod
+    def geometry(window):
+        info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True, timeout=30).stdout
+        values = {key: int(re.search(rf"{key}:\s+(-?\d+)", info).group(1))
+                  for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")}
+        left, top = values["Absolute upper-left X"], values["Absolute upper-left Y"]
+        return left, top, left + values["Width"], top + values["Height"]
+
+    def read(self, shot, rect, language):
+        with tempfile.TemporaryDirectory() as folder:
+            crop = pathlib.Path(folder) / "crop.png"
+            subprocess.run(["convert", str(shot), *Screen.crop_args(rect, 3), str(crop)], check=True, timeout=60)
+            return subprocess.run(["tesseract", str(crop), "-", "-l", language, "--psm", "6"], capture_output=True,
+                                  text=True, check=True, timeout=60).stdout
+
+    def test_the_pages_speak_the_display_language(self):
+        release, prefix = Release(), Prefix()
+        for lang, ocr_language, expected in self.CASES:
+            with self.subTest(lang):
+                setup = subprocess.Popen(["wine", str(release.setup)], stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL, env={**os.environ, "LANG": lang, "LC_ALL": lang})
+                try:
+                    dialog = wait_for(lambda: self.visible("^Installer Language$"), 60, "the language dialog")
+                    subprocess.run(["xdotool", "windowactivate", "--sync", dialog], timeout=30)
+                    Screen.keys("Return")
+                    page = wait_for(lambda: self.visible("Tavelin"), 60, "the installer's first page")
+                    # The page draws its list of components a moment after the window shows.
+                    time.sleep(2)
+                    shot = prefix.screen.shot(f"installer-{lang.split('.')[0]}")
+                    left, top, right, bottom = self.geometry(page)
+                    # With a margin: the frame's border is not part of the window xwininfo measures.
+                    text = self.read(shot, (max(left - 20, 0), max(top - 20, 0), right + 20, bottom + 20),
+                                     ocr_language)
+                    # Tesseract reads a capital I standing alone as a bar.
+                    text = " ".join(text.replace("|", "I").split())
+                    for needed in expected:
+                        self.assertIn(needed, text)
+                finally:
+                    subprocess.run(["wineserver", "-k"], capture_output=True, timeout=60)
+                    setup.wait(timeout=30)
 
 
 class CountingResult(unittest.TextTestResult):
