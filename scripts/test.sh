@@ -176,9 +176,9 @@ export TAVELIN_WINE_TEMPLATE=$template
 rm -rf build/windows/test-results
 (run_ctest windows -LE "$e2e_groups" >"$work/windows.log" 2>&1; stamp windows-LE end) &
 wine_pid=$!
-# The release files are built and their scenarios run one at a time beside the Windows level; each
+# The release files are built and their scenarios run two at a time beside the Windows level; each
 # scenario brings its own X display and prefix.
-(stamp windows-L start; run_ctest windows -L 1 >"$work/package.log" 2>&1; stamp windows-L end) &
+(stamp windows-L start; run_ctest windows -L 2 >"$work/package.log" 2>&1; stamp windows-L end) &
 package_pid=$!
 
 wait "$native_pid" || true
