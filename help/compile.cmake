@@ -6,18 +6,9 @@
 
 # The help viewer reads the contents, the index and the project's title in the ANSI code page of the
 # file's language, whatever the sitemaps declare; the pages themselves stay UTF-8, as they say.
-# <tag> <Windows language id> <code page> <title of the viewer's window>
-set(languages
-    "de|0x407|CP1252|Tavelin-Hilfe"
-    "fr|0x40c|CP1252|Aide de Tavelin"
-    "es|0xc0a|CP1252|Ayuda de Tavelin"
-    "it|0x410|CP1252|Guida di Tavelin"
-    "pt-BR|0x416|CP1252|Ajuda do Tavelin"
-    "nl|0x413|CP1252|Help bij Tavelin"
-    "pl|0x415|CP1250|Pomoc programu Tavelin"
-    "ru|0x419|CP1251|Справка Tavelin"
-    "ja|0x411|CP932|Tavelin ヘルプ"
-    "zh-CN|0x804|CP936|Tavelin 帮助")
+# LANGUAGE_DIR/language.txt holds one UTF-8 line: <Windows language id>|<code page>|<viewer's title>
+set(language_format
+    "<Windows language id>|<ANSI code page>|<title of the viewer's window>, e.g. 0x407|CP1252|Tavelin-Hilfe")
 
 file(REMOVE_RECURSE "${STAGE_DIR}")
 file(GLOB shared LIST_DIRECTORIES false "${SOURCE_DIR}/*.hhp" "${SOURCE_DIR}/*.css")
@@ -30,18 +21,17 @@ file(COPY ${shared} ${pages} DESTINATION "${STAGE_DIR}")
 set(compiled "Help.chm")
 
 if(LANGUAGE)
-    set(found "")
-    foreach(entry IN LISTS languages)
-        if(entry MATCHES "^${LANGUAGE}\\|([^|]+)\\|([^|]+)\\|(.+)$")
-            set(found TRUE)
-            set(language_id "${CMAKE_MATCH_1}")
-            set(code_page "${CMAKE_MATCH_2}")
-            set(title "${CMAKE_MATCH_3}")
-        endif()
-    endforeach()
-    if(NOT found)
-        message(FATAL_ERROR "help/lang/${LANGUAGE}: add its language id, code page and title to the table in help/compile.cmake")
+    set(language_file "${LANGUAGE_DIR}/language.txt")
+    if(NOT EXISTS "${language_file}")
+        message(FATAL_ERROR "help/lang/${LANGUAGE}: language.txt is missing; it holds one line ${language_format}")
     endif()
+    file(READ "${language_file}" language_line)
+    if(NOT language_line MATCHES "^(0x[0-9a-fA-F]+)\\|(CP[0-9]+)\\|([^|\r\n]+)\r?\n?$")
+        message(FATAL_ERROR "help/lang/${LANGUAGE}/language.txt is malformed; it holds one line ${language_format}")
+    endif()
+    set(language_id "${CMAKE_MATCH_1}")
+    set(code_page "${CMAKE_MATCH_2}")
+    set(title "${CMAKE_MATCH_3}")
     set(compiled "Help.${LANGUAGE}.chm")
 
     file(READ "${STAGE_DIR}/Tavelin.hhp" project)

@@ -53,11 +53,11 @@ def languages():
     return sorted(p.name for p in (HELP / "lang").iterdir() if p.is_dir())
 
 
-def build_table():
-    """{tag: (language id, code page, title)} from the build's table in help/compile.cmake."""
-    text = (HELP / "compile.cmake").read_text(encoding="utf-8")
-    return {tag: (int(lcid, 16), page.lower(), title)
-            for tag, lcid, page, title in re.findall(r'"([\w-]+)\|(0x[0-9a-f]+)\|(\w+)\|([^"]+)"', text)}
+def language_file(tag):
+    """(language id, code page, title) from help/lang/<tag>/language.txt, or None if it is malformed."""
+    text = (HELP / "lang" / tag / "language.txt").read_text(encoding="utf-8")
+    match = re.fullmatch(r"(0x[0-9a-fA-F]+)\|(CP[0-9]+)\|([^|\r\n]+)\r?\n?", text)
+    return match and (int(match[1], 16), match[2].lower(), match[3])
 
 
 def sitemap_entries(text):
@@ -102,12 +102,14 @@ class Sources(unittest.TestCase):
                     self.assertEqual(len(names), len(targets))
                     self.assertTrue(all(n.strip() for n in names), "an entry without a name")
 
-    def test_the_build_knows_each_language_and_its_code_page(self):
-        table = build_table()
+    def test_each_language_file_gives_the_code_page_of_its_language_id(self):
         for tag in languages():
             with self.subTest(tag=tag):
-                self.assertIn(tag, table, "add the language to the table in help/compile.cmake")
-                lcid, page, _ = table[tag]
+                path = HELP / "lang" / tag / "language.txt"
+                self.assertTrue(path.is_file(), f"help/lang/{tag}/language.txt is missing")
+                entry = language_file(tag)
+                self.assertIsNotNone(entry, "not <Windows language id>|<ANSI code page>|<title>")
+                lcid, page, _ = entry
                 if lcid in ANSI_CODE_PAGES:
                     self.assertEqual(page, ANSI_CODE_PAGES[lcid])
 
@@ -128,14 +130,13 @@ class Compiled(unittest.TestCase):
         self.assertEqual(built, sorted(["Help.chm"] + [f"Help.{tag}.chm" for tag in languages()]))
 
     def test_each_file_carries_its_language_title_and_readable_text(self):
-        table = build_table()
         for tag in languages():
             with self.subTest(tag=tag), tempfile.TemporaryDirectory() as folder:
                 root = pathlib.Path(folder)
                 chm = BINARIES / f"Help.{tag}.chm"
                 result = subprocess.run([EXTRACT_CHMLIB, str(chm), folder], capture_output=True, text=True)
                 self.assertTrue((root / "#SYSTEM").is_file(), result.stdout + result.stderr)
-                lcid, page, title = table[tag]
+                lcid, page, title = language_file(tag)
                 system = system_records(root / "#SYSTEM")
                 self.assertEqual(struct.unpack_from("<I", system[4])[0], lcid, "language id")
                 self.assertEqual(system[3].split(b"\0")[0].decode(page), title)
