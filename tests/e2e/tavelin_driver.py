@@ -236,8 +236,10 @@ class Presence:
 class Screen:
     """The X display: pictures, text read from them, and the user's mouse and keyboard."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, language="eng"):
         self.folder = folder
+        # Tesseract's name of the language the texts are read in.
+        self.language = language
 
     def shot(self, name):
         path = self.folder / f"{name}.png"
@@ -255,7 +257,7 @@ class Screen:
         with tempfile.TemporaryDirectory() as folder:
             crop = pathlib.Path(folder) / "crop.png"
             run(["convert", str(shot), *self.crop_args(rect, scale), str(crop)])
-            tsv = run(["tesseract", str(crop), "-", "--psm", "6", "tsv"], timeout=60)
+            tsv = run(["tesseract", str(crop), "-", "-l", self.language, "--psm", "6", "tsv"], timeout=60)
         lines = {}
         for row in tsv.splitlines()[1:]:
             fields = row.split("\t")
