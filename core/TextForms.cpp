@@ -1,5 +1,7 @@
 #include "core/TextForms.h"
 
+#include <initializer_list>
+
 namespace {
 
 std::wstring_view Primary(std::wstring_view tag) {

@@ -171,6 +171,10 @@ class Probe:
     def window(self, caption):
         return self.query("window", caption)
 
+    def extent(self, dpi, text):
+        """Width and height of the text in the dialog font at the DPI, as the program measures it."""
+        return self.query("extent", str(dpi), text)["extent"]
+
     def close(self, caption):
         """What the close box does: WM_SYSCOMMAND with SC_CLOSE."""
         return self.query("close", caption)

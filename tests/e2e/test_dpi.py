@@ -31,10 +31,14 @@ def set_dpi(environment, probe, dpi):
     key = r"HKCU\Control Panel\Desktop"
     probe.stop()
     environment.kill_wine()
-    run(["wine", "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"], timeout=120)
+    # Bytes: reg prints in the code page of the user's language.
+    subprocess.run(["wine", "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
+                   capture_output=True, timeout=120, check=True)
     environment.kill_wine()
     # Also brings the server up again, which can take long on a busy machine.
-    if hex(dpi) not in run(["wine", "reg", "query", key, "/v", "LogPixels"], timeout=120):
+    query = subprocess.run(["wine", "reg", "query", key, "/v", "LogPixels"], capture_output=True, timeout=120,
+                           check=True).stdout
+    if hex(dpi).encode() not in query:
         raise AssertionError(f"Wine did not take {dpi} DPI")
 
 
