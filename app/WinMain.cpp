@@ -3,11 +3,13 @@
 #include "core/PauseSchedule.h"
 #include "core/Presence.h"
 #include "core/Presentation.h"
+#include "core/ResourceTexts.h"
 #include "core/ReminderPauseSchedule.h"
 #include "core/Settings.h"
 #include "core/TAbsence.h"
 #include "core/TReminderPause.h"
 #include "core/TSteadyClock.h"
+#include "core/TextIds.h"
 #include "core/TrayTooltip.h"
 
 #include "toolkit/TRepeatedAction.h"
@@ -92,31 +94,32 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The hook for anything else that must keep quiet while the user has paused the reminders.
     const auto remindersPaused = [&reminderPause] { return reminderPause.IsActive(); };
 
+    const TTexts texts = UserResourceTexts();
     TWindowList dialogWindows;
 
-    TPauseWindow pauseWindow(dialogWindows);
+    TPauseWindow pauseWindow(dialogWindows, texts);
     pauseWindow.OnDismissed = [&] { OnPauseDismissed(state, pauseWindow, now); };
 
-    TConfigurationWindow configWindow(dialogWindows, state.helpFilePath);
+    TConfigurationWindow configWindow(dialogWindows, texts, state.helpFilePath);
     configWindow.GetIntervalPicker().SetValue(state.interval);
     configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
     configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength) {
         // Reported while the window is still shown, so the box stands over the values it concerns.
         if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength, now)) {
-            ReportSaveFailure(configWindow, SettingsFilePath(state.dataFolder), error);
+            ReportSaveFailure(configWindow, texts, SettingsFilePath(state.dataFolder), error);
         }
     };
 
-    TTrayIcon trayIcon(ProgramFilePath(), ReminderIconIndex, TrayTooltip(state, pauseWindow.IsShown, now()));
+    TTrayIcon trayIcon(ProgramFilePath(), ReminderIconIndex, TrayTooltip(texts, state, pauseWindow.IsShown, now()));
     // Why a due pause waits, as the last tick found it.
     TWaitReason waiting = TWaitReason::none;
     const auto showReminderState = [&] {
         if (remindersPaused()) {
             trayIcon.SetIcon(PausedIconIndex);
-            trayIcon.SetTooltip(RemindersPausedTooltip(reminderPause.WallClockEnd(now(), CurrentTimestamp())));
+            trayIcon.SetTooltip(RemindersPausedTooltip(texts, reminderPause.WallClockEnd(now(), CurrentTimestamp())));
         } else {
             trayIcon.SetIcon(ReminderIconIndex);
-            trayIcon.SetTooltip(TrayTooltip(state, pauseWindow.IsShown, now(), waiting));
+            trayIcon.SetTooltip(TrayTooltip(texts, state, pauseWindow.IsShown, now(), waiting));
         }
     };
     trayIcon.SetOnContextMenu([&] {
@@ -127,7 +130,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             OnRemindersPaused(reminderPause, pauseWindow, choice, now, CurrentTimestamp);
         };
         reminders.onResume = [&] { OnRemindersResumed(state, reminderPause, now); };
-        OnTrayMenu(configWindow, state.helpFilePath, reminders, trayIcon.GetMenuAnchor());
+        OnTrayMenu(configWindow, texts, state.helpFilePath, reminders, trayIcon.GetMenuAnchor());
         showReminderState();
     });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
@@ -144,7 +147,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     const TPresenceSources presence{MillisecondsSinceLastInput, IsDisplayRequired, IsPresenting,
                                     [] { return IsCaptureInUse(); }};
-    const THeadsUpCallback headsUp = [&](const std::wstring& text) { trayIcon.ShowNotification(L"Tavelin", text); };
+    const THeadsUpCallback headsUp = [&](const std::string& pauseLength, std::int64_t secondsLeft) {
+        trayIcon.ShowNotification(texts.Text(IDS_PROGRAM_NAME), HeadsUpText(texts, pauseLength, secondsLeft));
+    };
     TRepeatedAction timer(
         [&] {
             waiting = TWaitReason::none;

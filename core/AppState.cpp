@@ -21,3 +21,13 @@ std::wstring HelpFilePathBeside(const std::wstring& programFile) {
     const std::wstring folder = separator == std::wstring::npos ? programFile : programFile.substr(0, separator);
     return folder + L"/Help.chm";
 }
+
+std::wstring LanguageHelpFilePath(const std::wstring& helpFilePath, const std::wstring& tag) {
+    const std::wstring extension = L".chm";
+    const bool named = helpFilePath.size() >= extension.size() &&
+                       helpFilePath.compare(helpFilePath.size() - extension.size(), extension.size(), extension) == 0;
+    if (!named || tag.empty() || tag == L"en") {
+        return helpFilePath;
+    }
+    return helpFilePath.substr(0, helpFilePath.size() - extension.size()) + L"." + tag + extension;
+}

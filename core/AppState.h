@@ -30,3 +30,7 @@ std::wstring HelpFilePath();
 // The folder part of programFile (up to its last "\" or "/", or all of it when it has neither)
 // followed by "/Help.chm".
 std::wstring HelpFilePathBeside(const std::wstring& programFile);
+
+// The help file of the language with the given tag beside the English one: "Help.de.chm" for
+// "Help.chm" and "de"; the English one itself for "en" (or a name without ".chm").
+std::wstring LanguageHelpFilePath(const std::wstring& helpFilePath, const std::wstring& tag);

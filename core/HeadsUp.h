@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TTexts.h"
+
 #include <cstdint>
 #include <string>
 
@@ -8,8 +10,8 @@
 std::int64_t HeadsUpLeadSeconds(const std::string& interval);
 
 // "A 5-minute pause begins in 1 minute.": the pause length in its largest whole unit, and the time
-// left, a minute from 55 s on, otherwise in seconds.
-std::wstring HeadsUpText(const std::string& pauseLength, std::int64_t secondsLeft);
+// left, a minute from 55 s on, otherwise in seconds; in the language of the texts.
+std::wstring HeadsUpText(const TTexts& texts, const std::string& pauseLength, std::int64_t secondsLeft);
 
 // How long without input counts as time away: the pause length, never less than two minutes, so that
 // a minute of reading does not take a short pause.

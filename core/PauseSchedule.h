@@ -18,8 +18,8 @@
 // schedule works with any window that offers the two. The clock is meant to be steady (see
 // TSteadyClock): on the wall clock, setting the time would stretch or cut pauses and intervals.
 
-// Shows the heads-up text, shortly before a pause.
-using THeadsUpCallback = std::function<void(const std::wstring& text)>;
+// Shows the heads-up (see HeadsUpText), shortly before a pause of the given length.
+using THeadsUpCallback = std::function<void(const std::string& pauseLength, std::int64_t secondsLeft)>;
 
 // Why a due pause waits now. Asked in this order, so that the call, the dearest to read, is read
 // only when nothing else holds the pause.
@@ -69,7 +69,7 @@ inline void OfferHeadsUp(AppState& state, const TClock& now, const TAbsence& abs
         return;
     }
     state.headsUpGivenFor = state.nextPauseStart;
-    headsUp(HeadsUpText(state.pauseLength, secondsLeft));
+    headsUp(state.pauseLength, secondsLeft);
 }
 
 // Run once a second: refreshes a shown pause, follows the user's input, gives the heads-up, and

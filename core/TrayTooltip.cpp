@@ -1,6 +1,7 @@
 #include "core/TrayTooltip.h"
 
 #include "core/Calendar.h"
+#include "core/TextIds.h"
 #include "core/TimeText.h"
 #include "core/TimeTextReading.h"
 
@@ -18,28 +19,30 @@ std::int64_t MinutesRoundedUp(const std::string& duration) {
 
 }  // namespace
 
-std::wstring TrayTooltip(const AppState& state, bool pauseShown, const std::string& now, TWaitReason waiting) {
-    std::wstring text = L"Tavelin\n";
+std::wstring TrayTooltip(const TTexts& texts, const AppState& state, bool pauseShown, const std::string& now,
+                         TWaitReason waiting) {
+    const std::wstring text = texts.Text(IDS_PROGRAM_NAME) + L"\n";
     if (!pauseShown && waiting != TWaitReason::none) {
-        return text + L"Pause waits: " +
-               (waiting == TWaitReason::away ? L"you are away" : waiting == TWaitReason::call ? L"call" : L"presentation");
+        return text + texts.Text(waiting == TWaitReason::away   ? IDS_TIP_WAITS_AWAY
+                                 : waiting == TWaitReason::call ? IDS_TIP_WAITS_CALL
+                                                                : IDS_TIP_WAITS_PRESENTATION);
     }
     if (!pauseShown) {
         // The difference is empty once the next pause start has passed: the pause is due.
         const std::int64_t minutes = MinutesRoundedUp(TimestampDifference(now, state.nextPauseStart));
-        return text + L"Next pause in " + std::to_wstring(minutes) + L" min";
+        return text + texts.Format(IDS_TIP_NEXT_PAUSE, {std::to_wstring(minutes)});
     }
     const std::string left = TimestampDifference(now, state.pauseEnd);
-    return text + (left.empty() ? L"Pause over" : L"Pause: " + Widened(left) + L" left");
+    return text + (left.empty() ? texts.Text(IDS_TIP_PAUSE_OVER) : texts.Format(IDS_TIP_PAUSE_LEFT, {Widened(left)}));
 }
 
-std::wstring RemindersPausedTooltip(const std::string& wallClockEnd) {
-    std::wstring text = L"Tavelin\nReminders paused";
+std::wstring RemindersPausedTooltip(const TTexts& texts, const std::string& wallClockEnd) {
+    const std::wstring text = texts.Text(IDS_PROGRAM_NAME) + L"\n";
     const auto fields = ReadTimestampFields(wallClockEnd);
     if (fields && IsCalendarTime(*fields)) {
         // The duration form gives both fields their two digits.
-        text += L" until ";
-        text += Widened(FormatDuration(fields->hour * 3'600 + fields->minute * 60).substr(0, 5));
+        return text + texts.Format(IDS_TIP_REMINDERS_PAUSED_UNTIL,
+                                   {Widened(FormatDuration(fields->hour * 3'600 + fields->minute * 60).substr(0, 5))});
     }
-    return text;
+    return text + texts.Text(IDS_TIP_REMINDERS_PAUSED);
 }

@@ -48,7 +48,7 @@ TMenuChoice ChoiceOf(UINT_PTR identifier) {
 int ShowPopupMenu(const std::vector<std::wstring>& items, int defaultIndex, std::optional<TPoint> at) {
     std::vector<TMenuItem> plain;
     for (const std::wstring& text : items) {
-        plain.emplace_back(text.c_str());
+        plain.emplace_back(text);
     }
     return ShowPopupMenuItems(plain, defaultIndex, at).item;
 }
@@ -62,16 +62,16 @@ TMenuChoice ShowPopupMenuItems(const std::vector<TMenuItem>& items, int defaultI
         const TMenuItem& item = items[index];
         const UINT state = item.enabled ? MF_ENABLED : MF_GRAYED;
         if (item.subItems.empty()) {
-            AppendMenuW(menu.GetHandle(), MF_STRING | state, index + 1, item.text);
+            AppendMenuW(menu.GetHandle(), MF_STRING | state, index + 1, item.text.c_str());
             continue;
         }
         TPopupMenu submenu;
         for (std::size_t subIndex = 0; subIndex < item.subItems.size() && subIndex + 1 < SubItemBase; ++subIndex) {
             AppendMenuW(submenu.GetHandle(), MF_STRING, (index + 1) * SubItemBase + subIndex + 1,
-                        item.subItems[subIndex]);
+                        item.subItems[subIndex].c_str());
         }
         if (AppendMenuW(menu.GetHandle(), MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu.GetHandle()),
-                        item.text)) {
+                        item.text.c_str())) {
             submenu.Release();
         }
     }

@@ -4,37 +4,34 @@
 #include "ui/OpenHelp.h"
 #include "ui/ResizeClientArea.h"
 
+#include "core/TextIds.h"
+
 #include <algorithm>
 
-namespace {
-
-const wchar_t* const IntervalLabel = L"Interval between pauses";
-const wchar_t* const PauseLengthLabel = L"Pause length";
-
-}  // namespace
-
-TConfigurationWindow::TConfigurationWindow(TWindowList& dialogWindows, const std::wstring& helpFilePath)
-    : TWindow(L"Configure rest pause", false, &dialogWindows),
-      intervalLabel(*this, IntervalLabel),
-      pauseLengthLabel(*this, PauseLengthLabel),
+TConfigurationWindow::TConfigurationWindow(TWindowList& dialogWindows, const TTexts& texts,
+                                           const std::wstring& helpFilePath)
+    : TWindow(texts.Text(IDS_CONFIGURATION_CAPTION), false, &dialogWindows),
+      intervalLabel(*this, texts.Text(IDS_INTERVAL_LABEL)),
+      pauseLengthLabel(*this, texts.Text(IDS_PAUSE_LENGTH_LABEL)),
       intervalPicker(*this, L"HH:mm:ss"),
       pauseLengthPicker(*this, L"HH:mm:ss"),
-      okButton(*this, L"OK", true),
-      cancelButton(*this, L"Cancel", false),
-      helpButton(*this, L"Help", false),
+      okButton(*this, texts.Text(IDS_OK_BUTTON), true),
+      cancelButton(*this, texts.Text(IDS_CANCEL_BUTTON), false),
+      helpButton(*this, texts.Text(IDS_HELP_BUTTON), false),
       cancelHandler(*this),
       requiredSize(0, 0),
       helpFile(&helpFilePath),
+      languageTag(texts.Tag()),
       placed(false) {
     // The labels are painted, so the system cannot name the pickers after them.
-    intervalPicker.SetAccessibleName(IntervalLabel);
-    pauseLengthPicker.SetAccessibleName(PauseLengthLabel);
+    intervalPicker.SetAccessibleName(intervalLabel.GetText());
+    pauseLengthPicker.SetAccessibleName(pauseLengthLabel.GetText());
     SetOnResize([this] { Layout(); });
     SetOnDpiChanged([this] { FitToLayout(); });
     SetOnClose([this] { Hide(); });
     okButton.SetOnClick([this] { Accept(); });
     cancelButton.SetOnClick([this] { Hide(); });
-    helpButton.SetOnClick([this] { OpenHelp(*helpFile); });
+    helpButton.SetOnClick([this] { OpenHelp(*helpFile, languageTag); });
     cancelHandler.SetOnCancel([this] { Hide(); });
 }
 

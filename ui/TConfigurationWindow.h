@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TTexts.h"
+
 #include "toolkit/TControlButton.h"
 #include "toolkit/TControlCancelHandler.h"
 #include "toolkit/TControlText.h"
@@ -18,7 +20,7 @@ public:
     using TSettingsCallback = std::function<void(const std::string& interval, const std::string& pauseLength)>;
 
     // The help file path is not copied: it must outlive the window.
-    TConfigurationWindow(TWindowList& dialogWindows, const std::wstring& helpFilePath);
+    TConfigurationWindow(TWindowList& dialogWindows, const TTexts& texts, const std::wstring& helpFilePath);
 
     // Sizes the window to its content, brings it to the front and focuses the interval picker. The
     // first time it is centred on the work area of the monitor under the mouse, later it opens where
@@ -53,5 +55,6 @@ public:
 private:
     TSize requiredSize;
     const std::wstring* helpFile;
+    std::wstring languageTag;
     bool placed;
 };

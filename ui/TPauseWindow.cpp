@@ -2,6 +2,8 @@
 
 #include "ui/ResizeClientArea.h"
 
+#include "core/TextIds.h"
+
 #include <algorithm>
 
 std::int32_t CentredLeft(std::int32_t clientWidth, std::int32_t controlWidth, std::int32_t margin) {
@@ -9,10 +11,11 @@ std::int32_t CentredLeft(std::int32_t clientWidth, std::int32_t controlWidth, st
     return x > margin ? x : margin;
 }
 
-TPauseWindow::TPauseWindow(TWindowList& dialogWindows)
-    : TWindow(L"Pause", false, &dialogWindows),
-      title(*this, L"Make a pause :)"),
-      button(*this, L"Back to work", true),
+TPauseWindow::TPauseWindow(TWindowList& dialogWindows, const TTexts& languageTexts)
+    : TWindow(languageTexts.Text(IDS_PAUSE_CAPTION), false, &dialogWindows),
+      texts(languageTexts),
+      title(*this, texts.Text(IDS_PAUSE_TITLE)),
+      button(*this, texts.Text(IDS_PAUSE_BUTTON), true),
       cancelHandler(*this),
       requiredSize(0, 0),
       workArea{},
@@ -26,14 +29,8 @@ TPauseWindow::TPauseWindow(TWindowList& dialogWindows)
 }
 
 void TPauseWindow::ShowTimeLeft(const std::string& remaining) {
-    std::wstring line = L"Time left: ";
-    if (remaining.empty()) {
-        line += L"enough";
-    } else {
-        for (const char c : remaining) {
-            line += static_cast<wchar_t>(static_cast<unsigned char>(c));
-        }
-    }
+    const std::wstring line = remaining.empty() ? texts.Text(IDS_TIME_LEFT_ENOUGH)
+                                                : texts.Format(IDS_TIME_LEFT, {std::wstring(remaining.begin(), remaining.end())});
     // A text control never changes its text, so the line is replaced, never edited.
     timeLeftText = std::make_unique<TControlText>(*this, line);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/TAnnouncementPace.h"
+#include "core/TTexts.h"
 
 #include "toolkit/TCallback.h"
 #include "toolkit/TControlButton.h"
@@ -20,7 +21,7 @@
 // is over. Created once and reused for every pause; the user can only hide it, never close it.
 class TPauseWindow : public TWindow {
 public:
-    explicit TPauseWindow(TWindowList& dialogWindows);
+    TPauseWindow(TWindowList& dialogWindows, const TTexts& languageTexts);
 
     // Shows the remaining duration text, or "enough" for the empty text, and enables the button only
     // then. Brings the window to the front only when it was hidden, so the countdown does not steal
@@ -42,6 +43,7 @@ private:
     // Lays out and resizes the window so that its client area fits the layout.
     void FitToLayout();
 
+    TTexts texts;
     TControlText title;
     TControlButton button;
     TControlCancelHandler cancelHandler;

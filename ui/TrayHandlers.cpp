@@ -5,16 +5,21 @@
 
 #include "toolkit/TWindow.h"
 
+#include "core/TextIds.h"
+
 #include <vector>
 
-void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath,
+void OnTrayMenu(TConfigurationWindow& configWindow, const TTexts& texts, const std::wstring& helpFilePath,
                 const TReminderPauseMenu& reminders, std::optional<TPoint> at) {
-    std::vector<TMenuItem> items{L"Configure", L"Help", {L"Pause reminders", reminders.available}, L"Close"};
+    std::vector<TMenuItem> items{texts.Text(IDS_MENU_CONFIGURE), texts.Text(IDS_MENU_HELP),
+                                 {texts.Text(IDS_MENU_PAUSE_REMINDERS), reminders.available},
+                                 texts.Text(IDS_MENU_CLOSE)};
     if (reminders.paused) {
-        items[2].subItems = {L"Resume reminders"};
+        items[2].subItems = {texts.Text(IDS_MENU_RESUME_REMINDERS)};
     } else {
         // In the order of TReminderPause::TChoice.
-        items[2].subItems = {L"For 30 minutes", L"For 1 hour", L"For 2 hours", L"Until tomorrow"};
+        items[2].subItems = {texts.Text(IDS_MENU_FOR_30_MINUTES), texts.Text(IDS_MENU_FOR_1_HOUR),
+                             texts.Text(IDS_MENU_FOR_2_HOURS), texts.Text(IDS_MENU_UNTIL_TOMORROW)};
     }
     const TMenuChoice choice = ShowPopupMenuItems(items, 0, at);
     switch (choice.item) {
@@ -22,7 +27,7 @@ void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFile
         configWindow.Open();
         break;
     case 1:
-        OpenHelp(helpFilePath);
+        OpenHelp(helpFilePath, texts.Tag());
         break;
     case 2:
         if (reminders.paused && reminders.onResume) {

@@ -3,6 +3,8 @@
 #include "ui/TConfigurationWindow.h"
 #include "ui/TReminderPauseMenu.h"
 
+#include "core/TTexts.h"
+
 #include "toolkit/TPoint.h"
 
 #include <optional>
@@ -10,8 +12,8 @@
 
 // Right click on the tray icon (or the menu key on it): the menu "Configure", "Help", "Pause
 // reminders" (a submenu with the lengths, or "Resume reminders" while paused), "Close", and what each
-// item does; at the mouse, or at the given point.
-void OnTrayMenu(TConfigurationWindow& configWindow, const std::wstring& helpFilePath,
+// item does; at the mouse, or at the given point. In the language of the texts.
+void OnTrayMenu(TConfigurationWindow& configWindow, const TTexts& texts, const std::wstring& helpFilePath,
                 const TReminderPauseMenu& reminders, std::optional<TPoint> at = std::nullopt);
 
 // Left double click on the tray icon: the same as "Configure".

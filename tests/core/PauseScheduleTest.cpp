@@ -526,7 +526,7 @@ TEST(HeadsUpText, NamesThePauseLengthInItsLargestWholeUnit) {
                  {"00:18:20", 60, L"A 1100-second pause begins in 1 minute."},
                  {"00:00:01", 60, L"A 1-second pause begins in 1 minute."}};
     for (const auto& entry : cases) {
-        EXPECT_EQ(HeadsUpText(entry.pauseLength, entry.secondsLeft), entry.text) << entry.pauseLength;
+        EXPECT_EQ(HeadsUpText(EnglishTexts(), entry.pauseLength, entry.secondsLeft), entry.text) << entry.pauseLength;
     }
 }
 

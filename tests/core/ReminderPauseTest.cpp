@@ -3,6 +3,7 @@
 #include "core/TrayTooltip.h"
 
 #include "TFakePauseWindow.h"
+#include "TStringTables.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +99,7 @@ protected:
     TPresenceSources presentUser{[] { return std::uint64_t{0}; }, [] { return false; }, [] { return false; },
                                  [] { return false; }};
     int headsUps = 0;
-    THeadsUpCallback headsUp = [this](const std::wstring&) { ++headsUps; };
+    THeadsUpCallback headsUp = [this](const std::string&, std::int64_t) { ++headsUps; };
 };
 
 TEST_F(RemindersPaused, NoPauseForSeveralIntervalsThenOneAnIntervalAfterTheAutomaticResume) {
@@ -199,7 +200,7 @@ struct TPausedTooltipCase {
 class RemindersPausedTooltipLines : public testing::TestWithParam<TPausedTooltipCase> {};
 
 TEST_P(RemindersPausedTooltipLines, SayUntilWhen) {
-    EXPECT_EQ(RemindersPausedTooltip(GetParam().wallClockEnd), L"Tavelin\n" + GetParam().secondLine);
+    EXPECT_EQ(RemindersPausedTooltip(EnglishTexts(), GetParam().wallClockEnd), L"Tavelin\n" + GetParam().secondLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,8 @@
 
 #include "core/PauseSchedule.h"
 
+#include "TStringTables.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,6 +26,8 @@ struct TFakePresence {
                 }};
     }
     THeadsUpCallback HeadsUp() {
-        return [this](const std::wstring& text) { headsUps.push_back(text); };
+        return [this](const std::string& pauseLength, std::int64_t secondsLeft) {
+            headsUps.push_back(HeadsUpText(EnglishTexts(), pauseLength, secondsLeft));
+        };
     }
 };

@@ -1,5 +1,7 @@
 #include "core/TrayTooltip.h"
 
+#include "TStringTables.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,7 +24,7 @@ TEST_P(TooltipLines, SayWhenThePauseComesOrEnds) {
     state.pauseLength = "00:05:00";
     state.nextPauseStart = c.nextPauseStart;
     state.pauseEnd = c.pauseEnd;
-    EXPECT_EQ(TrayTooltip(state, c.pauseShown, c.now), L"Tavelin\n" + c.secondLine);
+    EXPECT_EQ(TrayTooltip(EnglishTexts(), state, c.pauseShown, c.now), L"Tavelin\n" + c.secondLine);
 }
 
 // The waiting cases keep a pause end that would read differently, and the pause cases a next pause
@@ -72,7 +74,7 @@ TEST(TooltipWaits, SaysWhyADuePauseWaits) {
                  {TWaitReason::none, false, L"Next pause in 0 min"},
                  {TWaitReason::call, true, L"Pause: 00:02:00 left"}};
     for (const auto& entry : cases) {
-        EXPECT_EQ(TrayTooltip(state, entry.pauseShown, "2026.12.08 09:00:00", entry.reason),
+        EXPECT_EQ(TrayTooltip(EnglishTexts(), state, entry.pauseShown, "2026.12.08 09:00:00", entry.reason),
                   std::wstring(L"Tavelin\n") + entry.secondLine);
     }
 }

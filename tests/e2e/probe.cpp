@@ -14,6 +14,7 @@
 //   tavelin_probe tips               every visible tooltip window, with the text of its current tool
 //   tavelin_probe watch <caption> <s>  for s seconds, every change of the visible tooltip texts and of
 //                                    whether the window shows, each with the milliseconds since start
+//   tavelin_probe extent <dpi> <text>  the text measured in the dialog font at that DPI
 //   tavelin_probe serve              the same commands from standard input, one answer a line
 
 #include <windows.h>
@@ -408,6 +409,10 @@ std::string Answer(const std::vector<std::wstring>& args)
     const std::wstring command = args.empty() ? L"" : args[0];
     if (command == L"menu" && args.size() == 1)
         return MenuJson();
+    if (command == L"extent" && args.size() == 3) {
+        const SIZE extent = TextExtent(args[2], _wtoi(args[1].c_str()));
+        return "{\"extent\":[" + std::to_string(extent.cx) + "," + std::to_string(extent.cy) + "]}";
+    }
     if (command == L"windows" && args.size() == 1)
         return WindowsJson();
     if (command == L"clock" && args.size() == 1)
@@ -484,7 +489,8 @@ int main()
     const std::string answer = Answer(args);
     if (answer.empty()) {
         std::fputs("usage: tavelin_probe window|close <caption> | menu | windows | power suspend|resume | clock |\n"
-                   "  tray keyselect|select|contextmenu <x> <y> | input | idle | tips | watch <caption> <s> | serve\n",
+                   "  tray keyselect|select|contextmenu <x> <y> | input | idle | tips | watch <caption> <s> |\n"
+                   "  extent <dpi> <text> | serve\n",
                    stderr);
         return 2;
     }

@@ -174,6 +174,10 @@ class Probe:
     def window(self, caption):
         return self.query("window", caption)
 
+    def extent(self, dpi, text):
+        """Width and height of the text in the dialog font at the DPI, as the program measures it."""
+        return self.query("extent", str(dpi), text)["extent"]
+
     def close(self, caption):
         """What the close box does: WM_SYSCOMMAND with SC_CLOSE."""
         return self.query("close", caption)
@@ -239,8 +243,10 @@ class Presence:
 class Screen:
     """The X display: pictures, text read from them, and the user's mouse and keyboard."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, language="eng"):
         self.folder = folder
+        # Tesseract's name of the language the texts are read in.
+        self.language = language
 
     def shot(self, name):
         path = self.folder / f"{name}.png"
@@ -258,7 +264,7 @@ class Screen:
         with tempfile.TemporaryDirectory() as folder:
             crop = pathlib.Path(folder) / "crop.png"
             run([*AFTER_THE_FACT, "convert", str(shot), *self.crop_args(rect, scale), str(crop)])
-            tsv = run([*AFTER_THE_FACT, "tesseract", str(crop), "-", "--psm", "6", "tsv"], timeout=60)
+            tsv = run([*AFTER_THE_FACT, "tesseract", str(crop), "-", "-l", self.language, "--psm", "6", "tsv"], timeout=60)
         lines = {}
         for row in tsv.splitlines()[1:]:
             fields = row.split("\t")

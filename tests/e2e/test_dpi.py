@@ -26,6 +26,46 @@ def size(rect):
     return right - left, bottom - top
 
 
+def set_dpi(environment, probe, dpi):
+    """Wine reads the DPI when its server starts, so the server is restarted around the change."""
+    key = r"HKCU\Control Panel\Desktop"
+    probe.stop()
+    environment.kill_wine()
+    # Bytes: reg prints in the code page of the user's language.
+    subprocess.run(["wine", "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
+                   capture_output=True, timeout=120, check=True)
+    environment.kill_wine()
+    # Also brings the server up again, which can take long on a busy machine.
+    query = subprocess.run(["wine", "reg", "query", key, "/v", "LogPixels"], capture_output=True, timeout=120,
+                           check=True).stdout
+    if hex(dpi).encode() not in query:
+        raise AssertionError(f"Wine did not take {dpi} DPI")
+
+
+def assert_children_fit(case, window, dpi):
+    """Children inside the client area with the scaled margin around them and large enough for
+    their text in the dialog font at the DPI, none over another."""
+    case.assertEqual(window["dpi"], dpi)
+    gap = scaled(5, dpi)
+    left, top, right, bottom = window["client"]
+    for child in window["children"]:
+        what = f"{child['class']} {child['text']!r} at {dpi} DPI in {window['client']}"
+        c_left, c_top, c_right, c_bottom = child["rect"]
+        case.assertGreaterEqual(c_left, left + gap, what)
+        case.assertGreaterEqual(c_top, top + gap, what)
+        case.assertLessEqual(c_right, right - gap, what)
+        case.assertLessEqual(c_bottom, bottom - gap, what)
+        width, height = size(child["rect"])
+        text_width, text_height = child["textExtent"]
+        case.assertLess(text_width, width, what)
+        case.assertLess(text_height, height, what)
+    rects = [child["rect"] for child in window["children"]]
+    for number, (a_left, a_top, a_right, a_bottom) in enumerate(rects):
+        for b_left, b_top, b_right, b_bottom in rects[number + 1:]:
+            overlap = a_left < b_right and b_left < a_right and a_top < b_bottom and b_top < a_bottom
+            case.assertFalse(overlap, f"{rects[number]} and {(b_left, b_top, b_right, b_bottom)} at {dpi} DPI")
+
+
 class DpiTest(unittest.TestCase):
     def setUp(self):
         self.environment = Environment()
@@ -42,14 +82,7 @@ class DpiTest(unittest.TestCase):
         self.environment.remove_settings()
 
     def set_dpi(self, dpi):
-        """Wine reads the DPI when its server starts, so the server is restarted around the change."""
-        key = r"HKCU\Control Panel\Desktop"
-        self.probe.stop()
-        self.environment.kill_wine()
-        run(["wine", "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"], timeout=120)
-        self.environment.kill_wine()
-        # Also brings the server up again, which can take long on a busy machine.
-        self.assertIn(hex(dpi), run(["wine", "reg", "query", key, "/v", "LogPixels"], timeout=120))
+        set_dpi(self.environment, self.probe, dpi)
 
     def quit_program(self):
         run(["wine", str(self.environment.exe), "/quit"], timeout=60)
@@ -64,20 +97,7 @@ class DpiTest(unittest.TestCase):
     def assert_fits(self, window, dpi, texts, step):
         """Children inside the client area with the scaled margin around them and large enough for
         their text in the dialog font at the DPI; every text read whole from the screen."""
-        self.assertEqual(window["dpi"], dpi)
-        gap = scaled(5, dpi)
-        left, top, right, bottom = window["client"]
-        for child in window["children"]:
-            what = f"{child['class']} {child['text']!r} at {dpi} DPI in {window['client']}"
-            c_left, c_top, c_right, c_bottom = child["rect"]
-            self.assertGreaterEqual(c_left, left + gap, what)
-            self.assertGreaterEqual(c_top, top + gap, what)
-            self.assertLessEqual(c_right, right - gap, what)
-            self.assertLessEqual(c_bottom, bottom - gap, what)
-            width, height = size(child["rect"])
-            text_width, text_height = child["textExtent"]
-            self.assertLess(text_width, width, what)
-            self.assertLess(text_height, height, what)
+        assert_children_fit(self, window, dpi)
         shot = self.screen.shot(f"DpiTest-{dpi}dpi-{step}")
         lines = [line for line, _ in self.screen.read_lines(shot, window["client"], scale=4)]
         for text in texts:

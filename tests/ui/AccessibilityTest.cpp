@@ -143,8 +143,8 @@ protected:
     TComApartment apartment;
     std::wstring helpFilePath = L"C:/nowhere/Help.chm";
     TWindowList dialogWindows;
-    TPauseWindow pauseWindow{dialogWindows};
-    TConfigurationWindow configWindow{dialogWindows, helpFilePath};
+    TPauseWindow pauseWindow{dialogWindows, EnglishResourceTexts()};
+    TConfigurationWindow configWindow{dialogWindows, EnglishResourceTexts(), helpFilePath};
 };
 
 struct TPauseTreeCase {
@@ -206,7 +206,7 @@ TEST_F(AccessibilityTest, NamesTheConfigurationWindowsLabelsAndPickersByTheirLab
 TEST_F(AccessibilityTest, AnswersNothingOnceTheWindowHasGone) {
     IAccessible* client = nullptr;
     {
-        TPauseWindow window(dialogWindows);
+        TPauseWindow window(dialogWindows, EnglishResourceTexts());
         window.ShowTimeLeft("00:01:00");
         ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(window.GetHandle(), static_cast<DWORD>(OBJID_CLIENT),
                                                             IID_IAccessible, reinterpret_cast<void**>(&client)));

@@ -30,7 +30,7 @@ protected:
 
     std::wstring helpFilePath = L"C:/nowhere/Help.chm";
     TWindowList dialogWindows;
-    TConfigurationWindow window{dialogWindows, helpFilePath};
+    TConfigurationWindow window{dialogWindows, EnglishResourceTexts(), helpFilePath};
     std::vector<std::pair<std::string, std::string>> accepted;
 };
 

@@ -146,7 +146,7 @@ TEST_P(DpiTest, TheFontForADpiGrowsWithIt) {
 TEST_P(DpiTest, TheConfigurationWindowLaysItselfOutAgainAtTheNewDpi) {
     TWindowList dialogWindows;
     const std::wstring helpFile = L"C:/nowhere/Help.chm";
-    TConfigurationWindow window(dialogWindows, helpFile);
+    TConfigurationWindow window(dialogWindows, EnglishResourceTexts(), helpFile);
     window.Open();
     Settle();
     const std::int32_t dpiBefore = window.GetDpi();
@@ -174,7 +174,7 @@ TEST_P(DpiTest, TheConfigurationWindowLaysItselfOutAgainAtTheNewDpi) {
 
 TEST_P(DpiTest, ThePauseWindowLaysItselfOutAgainAtTheNewDpi) {
     TWindowList dialogWindows;
-    TPauseWindow window(dialogWindows);
+    TPauseWindow window(dialogWindows, EnglishResourceTexts());
     window.ShowTimeLeft("00:04:59");
     Settle();
     const std::int32_t dpiBefore = window.GetDpi();
@@ -212,7 +212,7 @@ TEST_P(ConfigurationPlacementTest, OpensCentredOnTheWorkAreaOfTheMonitorUnderThe
     ASSERT_TRUE(SetCursorPos(GetParam().x, GetParam().y));
     TWindowList dialogWindows;
     const std::wstring helpFile = L"C:/nowhere/Help.chm";
-    TConfigurationWindow window(dialogWindows, helpFile);
+    TConfigurationWindow window(dialogWindows, EnglishResourceTexts(), helpFile);
     window.Open();
 
     RECT rect{};

@@ -28,8 +28,8 @@ protected:
 
     std::wstring helpFilePath = L"C:/nowhere/Help.chm";
     TWindowList dialogWindows;
-    TPauseWindow pauseWindow{dialogWindows};
-    TConfigurationWindow configWindow{dialogWindows, helpFilePath};
+    TPauseWindow pauseWindow{dialogWindows, EnglishResourceTexts()};
+    TConfigurationWindow configWindow{dialogWindows, EnglishResourceTexts(), helpFilePath};
 };
 
 std::wstring ReferencePath(const char* name) {

@@ -90,7 +90,7 @@ protected:
     HWND Button() const { return FindChild(window, L"Button", L"Back to work"); }
 
     TWindowList dialogWindows;
-    TPauseWindow window{dialogWindows};
+    TPauseWindow window{dialogWindows, EnglishResourceTexts()};
     int dismissals = 0;
     bool hiddenWhenDismissed = false;
     std::function<void()> onDismissed;
@@ -274,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(Routes, PauseWindowDismissalTest,
 
 TEST(PauseWindowWithoutCallbackTest, DismissalOnlyHides) {
     TWindowList dialogWindows;
-    TPauseWindow window(dialogWindows);
+    TPauseWindow window(dialogWindows, EnglishResourceTexts());
     window.ShowTimeLeft("");
     SendMessageW(window.GetHandle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(window.GetHandle()));

@@ -140,12 +140,12 @@ protected:
         return reminders;
     }
     void ShowTrayMenu(int position, const TReminderPauseMenu& reminders, int subPosition = -1) {
-        RunMenu(position, seen, [&] { OnTrayMenu(configWindow, helpFilePath, reminders); return 0; }, subPosition);
+        RunMenu(position, seen, [&] { OnTrayMenu(configWindow, EnglishResourceTexts(), helpFilePath, reminders); return 0; }, subPosition);
     }
 
     std::wstring helpFilePath = L"C:/nowhere/Help.chm";
     TWindowList dialogWindows;
-    TConfigurationWindow configWindow{dialogWindows, helpFilePath};
+    TConfigurationWindow configWindow{dialogWindows, EnglishResourceTexts(), helpFilePath};
     TMenuSeen seen;
     std::vector<TReminderPause::TChoice> pauses;
     int resumes = 0;

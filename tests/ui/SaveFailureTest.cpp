@@ -47,7 +47,7 @@ TEST_P(SaveFailureBox, IsOwnedByTheWindowAndNamesTheFileTheReasonAndTheConsequen
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         },
         300);
-    ReportSaveFailure(owner, file, std::error_code(GetParam().code, std::system_category()));
+    ReportSaveFailure(owner, EnglishResourceTexts(), file, std::error_code(GetParam().code, std::system_category()));
 
     ASSERT_TRUE(seen.found) << "a box captioned Tavelin";
     EXPECT_EQ(seen.owner, owner.GetHandle());

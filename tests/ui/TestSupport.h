@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ResourceTexts.h"
+
 #include "toolkit/TCallback.h"
 #include "toolkit/TSize.h"
 #include "toolkit/TWindow.h"
@@ -74,4 +76,10 @@ inline void DrainMessages() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+// The English texts of the string tables linked into the test program, which the windows' tests
+// expect whatever language the test's user has.
+inline TTexts EnglishResourceTexts() {
+    return ResourceTexts(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
 }

@@ -1,0 +1,52 @@
+#pragma once
+
+// Ids of the texts a user reads, shared by the string tables in resources/lang/ and the code.
+// Macros, as the resource compiler reads them too. A text with several forms separated by '|'
+// has them chosen by a count: by the language's plural rule, or, for the heads-up's pause
+// phrases, by the article its number takes.
+
+#define IDS_LANGUAGE_TAG 1
+#define IDS_PROGRAM_NAME 2
+
+#define IDS_PAUSE_CAPTION 16
+#define IDS_PAUSE_TITLE 17
+#define IDS_PAUSE_BUTTON 18
+#define IDS_TIME_LEFT 19
+#define IDS_TIME_LEFT_ENOUGH 20
+
+#define IDS_CONFIGURATION_CAPTION 32
+#define IDS_INTERVAL_LABEL 33
+#define IDS_PAUSE_LENGTH_LABEL 34
+#define IDS_OK_BUTTON 35
+#define IDS_CANCEL_BUTTON 36
+#define IDS_HELP_BUTTON 37
+
+#define IDS_MENU_CONFIGURE 48
+#define IDS_MENU_HELP 49
+#define IDS_MENU_PAUSE_REMINDERS 50
+#define IDS_MENU_CLOSE 51
+#define IDS_MENU_RESUME_REMINDERS 52
+#define IDS_MENU_FOR_30_MINUTES 53
+#define IDS_MENU_FOR_1_HOUR 54
+#define IDS_MENU_FOR_2_HOURS 55
+#define IDS_MENU_UNTIL_TOMORROW 56
+
+#define IDS_TIP_WAITS_AWAY 64
+#define IDS_TIP_WAITS_CALL 65
+#define IDS_TIP_WAITS_PRESENTATION 66
+#define IDS_TIP_NEXT_PAUSE 67
+#define IDS_TIP_PAUSE_LEFT 68
+#define IDS_TIP_PAUSE_OVER 69
+#define IDS_TIP_REMINDERS_PAUSED 70
+#define IDS_TIP_REMINDERS_PAUSED_UNTIL 71
+
+#define IDS_SAVE_FAILED 80
+#define IDS_SAVE_FAILED_REASON 81
+#define IDS_SAVE_FAILED_CODE 82
+
+#define IDS_HEADS_UP 96
+#define IDS_HEADS_UP_PAUSE_SECONDS 97
+#define IDS_HEADS_UP_PAUSE_MINUTES 98
+#define IDS_HEADS_UP_PAUSE_HOURS 99
+#define IDS_HEADS_UP_IN_SECONDS 100
+#define IDS_HEADS_UP_IN_MINUTES 101

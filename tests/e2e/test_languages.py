@@ -1,0 +1,228 @@
+"""Each language in turn as the user's Windows display language, which Wine takes from the locale: the
+pause window, the configuration window and the tray menu read back in that language, nothing cut
+off or overlapping, at 144 and 96 DPI, the screenshots kept; and "Help" opening the help of the
+user's language, or the English one without it."""
+
+import copy
+import difflib
+import os
+import pathlib
+import re
+import shutil
+import tempfile
+import time
+import unicodedata
+import unittest
+
+from string_tables import StringTable
+from tavelin_driver import Program, Screen, centre, inset, required_env, wait_for
+from test_dpi import assert_children_fit, scaled, set_dpi
+from test_reminders import RemindersTestCase, item_text
+
+# Ending at 96 DPI leaves the prefix as the other tests expect it, without another restart.
+DPIS = (144, 96)
+INTERVAL = 16
+LENGTH = 2
+MENU = ["IDS_MENU_CONFIGURE", "IDS_MENU_HELP", "IDS_MENU_PAUSE_REMINDERS", "IDS_MENU_CLOSE"]
+SUBMENU = ["IDS_MENU_FOR_30_MINUTES", "IDS_MENU_FOR_1_HOUR", "IDS_MENU_FOR_2_HOURS", "IDS_MENU_UNTIL_TOMORROW"]
+
+
+def normal(text):
+    """A text as OCR can give it back: full-width signs as their ASCII forms, and no blanks beside
+    Chinese or Japanese characters, which tesseract puts between them."""
+    text = unicodedata.normalize("NFKC", text)
+    return re.sub(r"\s+(?=[\u3000-\u9fff])|(?<=[\u3000-\u9fff])\s+", "", text)
+
+
+def reads_as(line, text):
+    """Whether an OCR line begins with the text, blanks and case aside (a short word in capitals is
+    read small now and then): alike in three characters of four, and not shorter by more than one,
+    as a text cut off would be."""
+    read, expected = (re.sub(r"\s+", "", normal(value)).casefold() for value in (line, text))
+    if len(read) < len(expected) - 1:
+        return False
+    return difflib.SequenceMatcher(None, read[:len(expected)], expected).ratio() >= 0.75
+
+
+class LanguageTestCase(RemindersTestCase):
+    """A test in one language: TAVELIN_LANGUAGE names its table, whose locale every Wine process of the
+    test gets (as LC_ALL: Wine 8 here took LANG alone for English) and whose OCR language reads the
+    screen."""
+
+    tag = None
+
+    def setUp(self):
+        self.table = StringTable(self.tag or required_env("TAVELIN_LANGUAGE"))
+        self.saved_locale = {name: os.environ.get(name) for name in ("LANG", "LC_ALL", "LC_MESSAGES")}
+        os.environ.pop("LC_MESSAGES", None)
+        os.environ["LANG"] = os.environ["LC_ALL"] = self.table.locale
+        super().setUp()
+        self.screen = Screen(self.environment.screenshots, self.table.ocr)
+
+    def tearDown(self):
+        try:
+            super().tearDown()
+            # The desktop and the tray started in this language go with the server.
+            self.environment.kill_wine()
+        finally:
+            for name, value in self.saved_locale.items():
+                if value is None:
+                    os.environ.pop(name, None)
+                else:
+                    os.environ[name] = value
+
+    def shot(self, step):
+        return self.screen.shot(f"{type(self).__name__}-{self.table.tag}-{step}")
+
+    def find_item(self, lines, name):
+        text = self.table[name]
+        boxes = [box for line, box in lines if reads_as(item_text(line), text)]
+        self.assertTrue(boxes, f"no menu item {text!r} in {lines}")
+        return boxes[0]
+
+    def assert_lines(self, lines, names, what):
+        read = [item_text(line) for line, _ in sorted(lines, key=lambda line: line[1][1])]
+        expected = [self.table[name] for name in names]
+        self.assertEqual(len(read), len(expected), f"{what}: {read}")
+        for line, text in zip(read, expected):
+            self.assertTrue(reads_as(line, text), f"{what}: {line!r} for {text!r}")
+
+
+class LanguageTest(LanguageTestCase):
+    def assert_reads(self, window, dpi, step, names, room, area=None):
+        """Everything inside the window, the painted texts within the room the layout leaves them
+        (measured as the program measures them), read whole on the screen, and the buttons' labels
+        the language's own. The texts are read in the area given, the client area by default."""
+        shot = self.shot(f"{dpi}dpi-{step}")
+        assert_children_fit(self, window, dpi)
+        for name in names:
+            width, _ = self.probe.extent(dpi, self.table[name])
+            self.assertLessEqual(width, room, f"{self.table[name]!r} at {dpi} DPI")
+        missing = [self.table[name] for name in names]
+        # Tesseract reads some scripts at one scale and not at another.
+        for scale in (4, 3, 5):
+            lines = [line for line, _ in self.screen.read_lines(shot, area or window["client"], scale=scale)]
+            missing = [text for text in missing if not any(reads_as(line, text) for line in lines)]
+            if not missing:
+                break
+        self.assertFalse(missing, f"{missing} not in {lines} at {dpi} DPI")
+        for child in window["children"]:
+            if child["class"].lower() == "button":
+                label = self.screen.read_text(shot, inset(child["rect"], 3)).strip("|[]() ")
+                self.assertTrue(reads_as(label, child["text"]), f"{label!r} for {child['text']!r} at {dpi} DPI")
+
+    def check_configuration(self, dpi):
+        caption = self.table["IDS_CONFIGURATION_CAPTION"]
+        self.assertEqual(self.run_exe()[0], 0)
+        self.wait_shown(caption, timeout=10)
+        # Under Wine a new size can reach the screen a moment after the window is shown.
+        time.sleep(0.5)
+        window = self.probe.window(caption)
+        buttons = [child["text"] for child in window["children"] if child["class"].lower() == "button"]
+        self.assertEqual(sorted(buttons),
+                         sorted(self.table[n] for n in ("IDS_OK_BUTTON", "IDS_CANCEL_BUTTON", "IDS_HELP_BUTTON")))
+        # The labels stand left of the pickers, a gap from the edge and from them, and are read there
+        # alone: tesseract reads Chinese beside the pickers' digits poorly.
+        pickers = [child["rect"][0] for child in window["children"] if child["class"].lower() == "sysdatetimepick32"]
+        buttons = [child["rect"][1] for child in window["children"] if child["class"].lower() == "button"]
+        left, top, _, _ = window["client"]
+        room = min(pickers) - left - 2 * scaled(5, dpi)
+        self.assert_reads(window, dpi, "configuration", ["IDS_INTERVAL_LABEL", "IDS_PAUSE_LENGTH_LABEL"], room,
+                          (left, top, min(pickers), min(buttons)))
+        self.probe.close(caption)
+        self.wait_hidden(caption)
+
+    def check_pause(self, dpi):
+        caption, button = self.table["IDS_PAUSE_CAPTION"], self.table["IDS_PAUSE_BUTTON"]
+        self.wait_shown(caption, timeout=INTERVAL + 20)
+        # The longest line, the one of the pause over, comes with the enabled button.
+        wait_for(lambda: self.probe.child(caption, "Button", button).get("enabled"), LENGTH + 10, "the end of the pause")
+        time.sleep(0.5)
+        window = self.probe.window(caption)
+        room = window["client"][2] - window["client"][0] - 2 * scaled(5, dpi)
+        self.assert_reads(window, dpi, "pause", ["IDS_PAUSE_TITLE", "IDS_TIME_LEFT_ENOUGH"], room)
+        self.click_button(caption, button)
+        self.wait_hidden(caption)
+
+    def check_menu(self, dpi):
+        """The menu and its submenu, whose "For 1 hour" keeps further pauses away until the end."""
+        _, lines = self.menu_items(f"{dpi}dpi-menu")
+        self.assert_lines(lines, MENU, "the menu")
+        main = self.probe.menu()["rect"]
+        self.screen.click(*centre(self.find_item(lines, "IDS_MENU_PAUSE_REMINDERS")))
+        submenu = wait_for(lambda: [r for r in self.menu_windows() if r != main], 5, "the submenu")[0]
+        sublines = wait_for(lambda: self.screen.read_lines(self.shot(f"{dpi}dpi-submenu"), submenu), 3,
+                            "the submenu's items drawn")
+        self.assert_lines(sublines, SUBMENU, "the submenu")
+        self.screen.click(*centre(self.find_item(sublines, "IDS_MENU_FOR_1_HOUR")))
+        wait_for(lambda: not self.menu_windows(), 10, "the menu to close")
+
+    def test_the_windows_and_the_menu_speak_the_language_and_fit(self):
+        for dpi in DPIS:
+            with self.subTest(dpi=dpi):
+                set_dpi(self.environment, self.probe, dpi)
+                try:
+                    started = self.start(f"00:00:{INTERVAL:02}\r\n00:00:{LENGTH:02}\r\n".encode())
+                    self.check_configuration(dpi)
+                    self.assertLess(time.monotonic() - started.started, INTERVAL, "checked before the pause")
+                    self.check_pause(dpi)
+                    self.check_menu(dpi)
+                    self.assertEqual(self.run_exe("/quit")[0], 0)
+                    self.assertEqual(self.program.wait_exit(timeout=20), 0)
+                finally:
+                    # The next DPI restarts Wine: nothing of this start may ask it meanwhile.
+                    self.stop_presence()
+                    if self.program is not None:
+                        self.program.stop()
+                        self.program = None
+
+
+class HelpLanguageTest(LanguageTestCase):
+    tag = "de"
+
+    def open_help_files(self, folder):
+        """The help files of the folder that a process holds open: the help viewer's."""
+        found = set()
+        for link in pathlib.Path("/proc").glob("[0-9]*/fd/*"):
+            try:
+                target = os.readlink(link)
+            except OSError:
+                continue
+            if target.startswith(str(folder)) and target.endswith(".chm"):
+                found.add(pathlib.Path(target).name)
+        return found
+
+    def choose_help(self):
+        _, lines = self.menu_items("help-menu")
+        self.screen.click(*centre(self.find_item(lines, "IDS_MENU_HELP")))
+        wait_for(lambda: not self.probe.menu()["open"], 10, "the menu to close")
+
+    def test_help_opens_the_languages_file_and_the_english_one_without_it(self):
+        with tempfile.TemporaryDirectory(prefix="tavelin-help-") as folder:
+            folder = pathlib.Path(folder)
+            built = self.environment.exe.parent
+            shutil.copy2(self.environment.exe, folder)
+            shutil.copy2(built / "Help.chm", folder)
+            # The German help where it is built, else the English one under its name.
+            shutil.copy2(built / "Help.de.chm" if (built / "Help.de.chm").exists() else built / "Help.chm",
+                         folder / "Help.de.chm")
+            environment = copy.copy(self.environment)
+            environment.exe = folder / "Tavelin.exe"
+            self.start_presence()
+            self.program = Program(environment)
+            wait_for(self.icon_drawn, 60, "the icon in the notification area")
+
+            self.choose_help()
+            self.assertEqual(wait_for(lambda: self.open_help_files(folder), 20, "the help file open"),
+                             {"Help.de.chm"})
+            (folder / "Help.de.chm").unlink()
+            self.choose_help()
+            wait_for(lambda: "Help.chm" in self.open_help_files(folder), 20, "the English help file open")
+            self.shot("help")
+            _, lines = self.menu_items("close-menu")
+            self.screen.click(*centre(self.find_item(lines, "IDS_MENU_CLOSE")))
+            self.assertEqual(self.program.wait_exit(timeout=20), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
