@@ -43,7 +43,7 @@ fuzz_seconds=${TAVELIN_FUZZ_SECONDS:-20}
 # Scenarios run side by side in the Windows and package levels. Each mostly waits on the program's
 # one-second schedule; more than this starve one another's OCR on two cores and a re-show or a pause
 # comes late.
-e2e_groups=${TAVELIN_E2E_GROUPS:-3}
+e2e_groups=${TAVELIN_E2E_GROUPS:-4}
 background=(nice -n 10)
 summary=()
 total_passed=0
@@ -176,10 +176,9 @@ export TAVELIN_WINE_TEMPLATE=$template
 rm -rf build/windows/test-results
 (run_ctest windows -LE "$e2e_groups" >"$work/windows.log" 2>&1; stamp windows-LE end) &
 wine_pid=$!
-# The release files are built and their scenarios run two at a time beside the Windows level, at
-# the lower priority too: they wait up to a minute for what they check, where the Windows level's
-# scenarios hold the program to a second. Each scenario brings its own X display and prefix.
-(stamp windows-L start; run_ctest windows -L 2 "${background[@]}" >"$work/package.log" 2>&1; stamp windows-L end) &
+# The release files are built and their scenarios run one at a time beside the Windows level; each
+# scenario brings its own X display and prefix.
+(stamp windows-L start; run_ctest windows -L 1 >"$work/package.log" 2>&1; stamp windows-L end) &
 package_pid=$!
 
 wait "$native_pid" || true

@@ -19,8 +19,8 @@ from tavelin_driver import Program, Screen, centre, inset, required_env, wait_fo
 from test_dpi import assert_children_fit, scaled, set_dpi
 from test_reminders import RemindersTestCase, item_text
 
-# Ending at 96 DPI leaves the prefix as the other tests expect it, without another restart.
-DPIS = (144, 96)
+# A new prefix starts at 96 DPI, so only the second needs Wine restarted.
+DPIS = (96, 144)
 INTERVAL = 16
 LENGTH = 2
 MENU = ["IDS_MENU_CONFIGURE", "IDS_MENU_HELP", "IDS_MENU_PAUSE_REMINDERS", "IDS_MENU_CLOSE"]
@@ -89,11 +89,10 @@ class LanguageTestCase(RemindersTestCase):
 
 
 class LanguageTest(LanguageTestCase):
-    def assert_reads(self, window, dpi, step, names, room, area=None):
+    def assert_reads(self, window, dpi, shot, names, room, area=None):
         """Everything inside the window, the painted texts within the room the layout leaves them
-        (measured as the program measures them), read whole on the screen, and the buttons' labels
-        the language's own. The texts are read in the area given, the client area by default."""
-        shot = self.shot(f"{dpi}dpi-{step}")
+        (measured as the program measures them), read whole in the screenshot, and the buttons'
+        labels the language's own. The texts are read in the area given, the client area by default."""
         assert_children_fit(self, window, dpi)
         for name in names:
             width, _ = self.probe.extent(dpi, self.table[name])
@@ -127,10 +126,14 @@ class LanguageTest(LanguageTestCase):
         buttons = [child["rect"][1] for child in window["children"] if child["class"].lower() == "button"]
         left, top, _, _ = window["client"]
         room = min(pickers) - left - 2 * scaled(5, dpi)
-        self.assert_reads(window, dpi, "configuration", ["IDS_INTERVAL_LABEL", "IDS_PAUSE_LENGTH_LABEL"], room,
-                          (left, top, min(pickers), min(buttons)))
+        # Read after the fact, so that the window is seen before the pause can cover it.
+        shot = self.shot(f"{dpi}dpi-configuration")
+        seen = time.monotonic()
         self.probe.close(caption)
         self.wait_hidden(caption)
+        self.assert_reads(window, dpi, shot, ["IDS_INTERVAL_LABEL", "IDS_PAUSE_LENGTH_LABEL"], room,
+                          (left, top, min(pickers), min(buttons)))
+        return seen
 
     def check_pause(self, dpi):
         caption, button = self.table["IDS_PAUSE_CAPTION"], self.table["IDS_PAUSE_BUTTON"]
@@ -140,7 +143,7 @@ class LanguageTest(LanguageTestCase):
         time.sleep(0.5)
         window = self.probe.window(caption)
         room = window["client"][2] - window["client"][0] - 2 * scaled(5, dpi)
-        self.assert_reads(window, dpi, "pause", ["IDS_PAUSE_TITLE", "IDS_TIME_LEFT_ENOUGH"], room)
+        self.assert_reads(window, dpi, self.shot(f"{dpi}dpi-pause"), ["IDS_PAUSE_TITLE", "IDS_TIME_LEFT_ENOUGH"], room)
         self.click_button(caption, button)
         self.wait_hidden(caption)
 
@@ -160,11 +163,11 @@ class LanguageTest(LanguageTestCase):
     def test_the_windows_and_the_menu_speak_the_language_and_fit(self):
         for dpi in DPIS:
             with self.subTest(dpi=dpi):
-                set_dpi(self.environment, self.probe, dpi)
+                if dpi != DPIS[0]:
+                    set_dpi(self.environment, self.probe, dpi)
                 try:
                     started = self.start(f"00:00:{INTERVAL:02}\r\n00:00:{LENGTH:02}\r\n".encode())
-                    self.check_configuration(dpi)
-                    self.assertLess(time.monotonic() - started.started, INTERVAL, "checked before the pause")
+                    self.assertLess(self.check_configuration(dpi) - started.started, INTERVAL, "seen before the pause")
                     self.check_pause(dpi)
                     self.check_menu(dpi)
                     self.assertEqual(self.run_exe("/quit")[0], 0)
