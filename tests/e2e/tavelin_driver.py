@@ -98,6 +98,15 @@ class Environment:
         subprocess.run(["wineserver", "-k"], capture_output=True, timeout=60)
         subprocess.run(["wineserver", "-w"], capture_output=True, timeout=60)
 
+    def change_registry(self, command):
+        """Runs a Wine command that writes values Wine reads only when its server starts, from a
+        stopped server, and lets the server end by itself: killed, a server busy on a loaded machine
+        ends by SIGKILL and forgets the change."""
+        self.kill_wine()
+        # Bytes: reg prints in the code page of the user's language.
+        subprocess.run(["wine", *command], capture_output=True, timeout=120, check=True)
+        subprocess.run(["wineserver", "-w"], capture_output=True, timeout=120, check=True)
+
 
 class Probe:
     """The Win32 view of the desktop, through tavelin_probe.exe in the same prefix. One probe process

@@ -25,15 +25,13 @@ class AccessTestCase(TavelinTestCase):
         first processes, and with them the output of the registry query, alive."""
         self.stop_presence()
         self.probe.stop()
-        self.environment.kill_wine()
         with tempfile.TemporaryDirectory() as folder:
             reg = pathlib.Path(folder) / "colors.reg"
             values = "".join(f'"{name}"="{value}"\r\n' for name, value in
                              (("ButtonFace", face), ("ButtonText", text), ("Window", window or face),
                               ("WindowText", window_text or text)))
             reg.write_text("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n" + values, newline="")
-            run(["wine", "regedit", "/S", f"Z:{reg}"], timeout=120)
-        self.environment.kill_wine()
+            self.environment.change_registry(["regedit", "/S", f"Z:{reg}"])
         self.assertIn(face, run(["wine", "reg", "query", COLORS_KEY, "/v", "ButtonFace"], timeout=120))
 
 

@@ -3,6 +3,7 @@ and a save that fails."""
 
 import re
 import subprocess
+import sys
 import time
 import unittest
 
@@ -16,9 +17,12 @@ class DailyTestCase(TavelinTestCase):
     def run_exe(self, *arguments, timeout=30):
         """A further start of Tavelin.exe, as from the Run box or a script; its exit code."""
         started = time.monotonic()
-        code = subprocess.run(["wine", str(self.environment.exe), *arguments], cwd=self.program_workdir(),
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout).returncode
-        return code, time.monotonic() - started
+        done = subprocess.run(["wine", str(self.environment.exe), *arguments], cwd=self.program_workdir(),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=timeout)
+        if done.returncode != 0:
+            # The program itself always ends with 0: what Wine said is the only trace of why not.
+            print(f"exit code {done.returncode}: {done.stderr.decode(errors='replace')}", file=sys.stderr)
+        return done.returncode, time.monotonic() - started
 
     def program_workdir(self):
         return self.program.workdir.name if self.program is not None else None

@@ -163,6 +163,7 @@ class LanguageTest(LanguageTestCase):
     def quit(self):
         self.assertEqual(self.run_exe("/quit")[0], 0)
         self.assertEqual(self.program.wait_exit(timeout=20), 0)
+        self.program.workdir.cleanup()
         self.program = None
 
     def test_the_windows_and_the_menu_speak_the_language_and_fit(self):
