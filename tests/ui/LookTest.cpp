@@ -1,6 +1,7 @@
 #include "ui/TConfigurationWindow.h"
 #include "ui/TPauseWindow.h"
 
+#include "ReferencePath.h"
 #include "TPicture.h"
 #include "TestSupport.h"
 
@@ -31,11 +32,6 @@ protected:
     TPauseWindow pauseWindow{dialogWindows, EnglishResourceTexts()};
     TConfigurationWindow configWindow{dialogWindows, EnglishResourceTexts(), helpFilePath};
 };
-
-std::wstring ReferencePath(const char* name) {
-    const std::string path = std::string(TAVELIN_UI_REFERENCES) + "/" + name + ".png";
-    return std::wstring(path.begin(), path.end());
-}
 
 TEST_P(LookTest, DefaultSchemeLooksAsBefore) {
     const HWND window = GetParam().show(pauseWindow, configWindow);
