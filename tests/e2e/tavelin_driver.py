@@ -98,14 +98,22 @@ class Environment:
         subprocess.run(["wineserver", "-k"], capture_output=True, timeout=60)
         subprocess.run(["wineserver", "-w"], capture_output=True, timeout=60)
 
-    def change_registry(self, command):
-        """Runs a Wine command that writes values Wine reads only when its server starts, from a
-        stopped server, and lets the server end by itself: killed, a server busy on a loaded machine
-        ends by SIGKILL and forgets the change."""
-        self.kill_wine()
-        # Bytes: reg prints in the code page of the user's language.
-        subprocess.run(["wine", *command], capture_output=True, timeout=120, check=True)
-        subprocess.run(["wineserver", "-w"], capture_output=True, timeout=120, check=True)
+    def change_registry(self, command, key, name, value):
+        """Runs a Wine command that sets a value Wine reads only when its server starts, from a
+        stopped server, lets the server end by itself (killed, a server busy on a loaded machine ends
+        by SIGKILL and forgets the change) and reads the value back, which starts the server again.
+        Under load Wine now and then fails a registry command with nothing said; the whole change
+        is made again then, three times at most."""
+        for _ in range(3):
+            self.kill_wine()
+            # Bytes: reg prints in the code page of the user's language.
+            written = subprocess.run(["wine", *command], capture_output=True, timeout=120)
+            subprocess.run(["wineserver", "-w"], capture_output=True, timeout=120, check=True)
+            read = subprocess.run(["wine", "reg", "query", key, "/v", name], capture_output=True, timeout=120)
+            if written.returncode == 0 and value.encode() in read.stdout:
+                return
+        raise AssertionError(f"Wine did not take {name} {value}: {written.returncode} {read.returncode} "
+                             f"{read.stdout + read.stderr!r}")
 
 
 class Probe:

@@ -31,8 +31,7 @@ class AccessTestCase(TavelinTestCase):
                              (("ButtonFace", face), ("ButtonText", text), ("Window", window or face),
                               ("WindowText", window_text or text)))
             reg.write_text("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n" + values, newline="")
-            self.environment.change_registry(["regedit", "/S", f"Z:{reg}"])
-        self.assertIn(face, run(["wine", "reg", "query", COLORS_KEY, "/v", "ButtonFace"], timeout=120))
+            self.environment.change_registry(["regedit", "/S", f"Z:{reg}"], COLORS_KEY, "ButtonFace", face)
 
 
 class HighContrastTest(AccessTestCase):
