@@ -102,8 +102,8 @@ class Environment:
         """Runs a Wine command that sets a value Wine reads only when its server starts, from a
         stopped server, lets the server end by itself (killed, a server busy on a loaded machine ends
         by SIGKILL and forgets the change) and reads the value back, which starts the server again.
-        Under load Wine now and then fails a registry command with nothing said; the whole change
-        is made again then, three times at most."""
+        Under load Wine now and then fails a registry command (reg add and reg query were seen to);
+        the whole change is made again then, three times at most."""
         for _ in range(3):
             self.kill_wine()
             # Bytes: reg prints in the code page of the user's language.
