@@ -118,8 +118,13 @@ class TavelinTestCase(unittest.TestCase):
 
     def read_countdown(self, step):
         def read():
-            window = self.probe.window(PAUSE_CAPTION)
-            lines = [text for text, _ in self.screen.read_lines(self.shot(step), window["client"], scale=4)]
+            # Under openbox a window just shown can be reported for a moment where the window
+            # manager first placed it: the picture counts only if the window stood still around it.
+            client = self.probe.window(PAUSE_CAPTION)["client"]
+            shot = self.shot(step)
+            if self.probe.window(PAUSE_CAPTION)["client"] != client:
+                return None
+            lines = [text for text, _ in self.screen.read_lines(shot, client, scale=4)]
             return lines if len(lines) >= 2 else None
         # A window just shown may not be painted yet on a busy machine.
         lines = wait_for(read, 3, "the pause window painted")
