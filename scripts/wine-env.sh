@@ -7,7 +7,13 @@ tavelin_wm_pid=""
 tavelin_own_prefix=""
 
 # Starts Xvfb on a display number it picks itself, exports DISPLAY and starts the window manager.
+# A display number can be taken by another server in the moment between choosing and using it, and
+# then openbox fails there: a fresh display is tried once more.
 tavelin_xvfb_start() {
+    tavelin_xvfb_try_start || { tavelin_display_stop; tavelin_xvfb_try_start; }
+}
+
+tavelin_xvfb_try_start() {
     local fifo display
     fifo=$(mktemp -u)
     mkfifo "$fifo"
@@ -75,6 +81,14 @@ tavelin_wine_stop() {
     if [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-} ]]; then
         wineserver -k >/dev/null 2>&1 || true
     fi
+    tavelin_display_stop
+    if [[ -n $tavelin_own_prefix ]]; then
+        rm -rf "$tavelin_own_prefix"
+        tavelin_own_prefix=""
+    fi
+}
+
+tavelin_display_stop() {
     if [[ -n $tavelin_wm_pid ]]; then
         kill "$tavelin_wm_pid" 2>/dev/null || true
         wait "$tavelin_wm_pid" 2>/dev/null || true
@@ -84,9 +98,5 @@ tavelin_wine_stop() {
         kill "$tavelin_xvfb_pid" 2>/dev/null || true
         wait "$tavelin_xvfb_pid" 2>/dev/null || true
         tavelin_xvfb_pid=""
-    fi
-    if [[ -n $tavelin_own_prefix ]]; then
-        rm -rf "$tavelin_own_prefix"
-        tavelin_own_prefix=""
     fi
 }

@@ -8,9 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine-env.sh"
 trap tavelin_wine_stop EXIT
 
-# A display number can be taken by another server in the moment between choosing and using it, and
-# then openbox finds another window manager there: try a fresh display once more.
-tavelin_xvfb_start || { tavelin_wine_stop; tavelin_xvfb_start; }
+tavelin_xvfb_start
 tavelin_wine_from "${TAVELIN_WINE_TEMPLATE:-}"
 cd "${TAVELIN_E2E_DIR:-$here}"
 python3 -B -m unittest -v "$@"
