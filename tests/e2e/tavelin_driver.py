@@ -349,19 +349,27 @@ class Screen:
         return found.stdout.strip() if found.returncode == 0 else None
 
     @staticmethod
-    def tray():
-        """Geometry (x, y, width, height) of the visible tray window, or None."""
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{TRAY_NAME}$"],
+    def x_window(name):
+        """The first visible X window whose name matches the pattern, or None."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
                                capture_output=True, text=True, timeout=30).stdout.split()
-        if not found:
-            return None
-        # The window manager frames the tray window; only xwininfo's absolute position is where
-        # its icons are on the screen.
-        info = run(["xwininfo", "-id", found[0]])
+        return found[0] if found else None
+
+    @staticmethod
+    def x_geometry(window):
+        """Geometry (x, y, width, height) of an X window on the screen. The window manager frames
+        windows; only xwininfo's absolute position is where their content is on the screen."""
+        info = run(["xwininfo", "-id", window])
         values = dict(re.findall(r"^\s*(Absolute upper-left X|Absolute upper-left Y|Width|Height):\s+(-?\d+)$",
                                  info, re.MULTILINE))
         return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]), int(values["Width"]),
                 int(values["Height"]))
+
+    @classmethod
+    def tray(cls):
+        """Geometry (x, y, width, height) of the visible tray window, or None."""
+        window = cls.x_window(f"^{TRAY_NAME}$")
+        return cls.x_geometry(window) if window else None
 
 
 class Program:

@@ -306,27 +306,6 @@ class InstallerLanguageTest(unittest.TestCase):
         ("en_US.UTF-8", "eng", ["Next", "Start Tavelin when I sign in"]),
     ]
 
-    @staticmethod
-    def visible(name):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], capture_output=True,
-                               text=True, timeout=30).stdout.split()
-        return found[0] if found else None
-
-    @staticmethod
-    def geometry(window):
-        info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True, timeout=30).stdout
-        values = {key: int(re.search(rf"{key}:\s+(-?\d+)", info).group(1))
-                  for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")}
-        left, top = values["Absolute upper-left X"], values["Absolute upper-left Y"]
-        return left, top, left + values["Width"], top + values["Height"]
-
-    def read(self, shot, rect, language):
-        with tempfile.TemporaryDirectory() as folder:
-            crop = pathlib.Path(folder) / "crop.png"
-            subprocess.run(["convert", str(shot), *Screen.crop_args(rect, 3), str(crop)], check=True, timeout=60)
-            return subprocess.run(["tesseract", str(crop), "-", "-l", language, "--psm", "6"], capture_output=True,
-                                  text=True, check=True, timeout=60).stdout
-
     def test_the_pages_speak_the_display_language(self):
         release, prefix = Release(), Prefix()
         for lang, ocr_language, expected in self.CASES:
@@ -334,17 +313,17 @@ class InstallerLanguageTest(unittest.TestCase):
                 setup = subprocess.Popen(["wine", str(release.setup)], stdout=subprocess.DEVNULL,
                                          stderr=subprocess.DEVNULL, env={**os.environ, "LANG": lang, "LC_ALL": lang})
                 try:
-                    dialog = wait_for(lambda: self.visible("^Installer Language$"), 60, "the language dialog")
+                    dialog = wait_for(lambda: Screen.x_window("^Installer Language$"), 60, "the language dialog")
                     subprocess.run(["xdotool", "windowactivate", "--sync", dialog], timeout=30)
                     Screen.keys("Return")
-                    page = wait_for(lambda: self.visible("Tavelin"), 60, "the installer's first page")
+                    page = wait_for(lambda: Screen.x_window("Tavelin"), 60, "the installer's first page")
                     # The page draws its list of components a moment after the window shows.
                     time.sleep(2)
                     shot = prefix.screen.shot(f"installer-{lang.split('.')[0]}")
-                    left, top, right, bottom = self.geometry(page)
+                    left, top, width, height = Screen.x_geometry(page)
                     # With a margin: the frame's border is not part of the window xwininfo measures.
-                    text = self.read(shot, (max(left - 20, 0), max(top - 20, 0), right + 20, bottom + 20),
-                                     ocr_language)
+                    text = Screen(prefix.screen.folder, ocr_language).read_text(
+                        shot, (max(left - 20, 0), max(top - 20, 0), left + width + 20, top + height + 20))
                     # Tesseract reads a capital I standing alone as a bar.
                     text = " ".join(text.replace("|", "I").split())
                     for needed in expected:
