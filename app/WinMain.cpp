@@ -11,7 +11,9 @@
 #include "core/TSteadyClock.h"
 #include "core/TextIds.h"
 #include "core/TrayTooltip.h"
+#include "core/Win32Handles.h"
 
+#include "toolkit/MessageLoop.h"
 #include "toolkit/TRepeatedAction.h"
 #include "toolkit/TWindow.h"
 #include "toolkit/TWindowList.h"
@@ -48,12 +50,11 @@ constexpr DWORD InstanceWaitMilliseconds = 10000;
 std::vector<std::wstring> CommandLineArguments() {
     int count = 0;
     wchar_t** const arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const TLocalMemory owned(arguments);
     if (arguments == nullptr) {
         return {};
     }
-    std::vector<std::wstring> result(arguments + (count > 0 ? 1 : 0), arguments + count);
-    LocalFree(arguments);
-    return result;
+    return std::vector<std::wstring>(arguments + (count > 0 ? 1 : 0), arguments + count);
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 #include "toolkit/TControlCancelHandler.h"
 #include "toolkit/TControlText.h"
 #include "toolkit/TControlTimePicker.h"
-#include "toolkit/TSelectedFont.h"
-#include "toolkit/TWindowDC.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TextLines.h"
 
 #include "TRecordingControl.h"
