@@ -1,8 +1,6 @@
 #include "core/PauseSchedule.h"
 
-#include "TFakePauseWindow.h"
-#include "TFakePresence.h"
-#include "TTestFolder.h"
+#include "TScheduleHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -11,52 +9,14 @@
 
 namespace {
 
-class Schedule : public testing::Test {
+class Schedule : public TScheduleHarness {
 protected:
     Schedule() {
-        state.dataFolder = folder.Wide(L"Tavelin");
         state.interval = "01:00:00";
         state.pauseLength = "00:05:00";
         state.nextPauseStart = "2026.12.08 10:00:00";
         state.pauseEnd = "2026.12.08 10:05:00";
     }
-
-    void Tick(const std::string& time) {
-        now = time;
-        waiting = OnTimerTick(state, window, clock, absence, presence.Sources(), presence.HeadsUp());
-    }
-    void Leave(const std::string& time, TAbsence::TReason reason) {
-        now = time;
-        OnUserLeft(absence, reason, clock);
-    }
-    void Return(const std::string& time, TAbsence::TReason reason) {
-        now = time;
-        OnUserReturned(state, absence, reason, window, clock);
-    }
-    void Dismiss(const std::string& time) {
-        now = time;
-        window.Hide();
-        OnPauseDismissed(state, window, clock);
-    }
-    std::error_code Accept(const std::string& time, const std::string& interval, const std::string& pauseLength) {
-        now = time;
-        return OnSettingsAccepted(state, window, interval, pauseLength, clock);
-    }
-    // Begins a pause with the given time left before its end.
-    void BeginPause(const std::string& time) {
-        state.nextPauseStart = ShiftTimestamp(time, "00:00:01", false);
-        Tick(time);
-        ASSERT_TRUE(window.IsShown);
-    }
-
-    TTestFolder folder;
-    AppState state;
-    TFakePauseWindow window;
-    std::string now;
-    TClock clock = [this] { return now; };
-    TAbsence absence;
-    TFakePresence presence;
-    TWaitReason waiting = TWaitReason::none;
 };
 
 TEST_F(Schedule, BeginsOnlyOnceTheStartHasStrictlyPassed) {

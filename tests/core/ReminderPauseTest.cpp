@@ -2,7 +2,7 @@
 #include "core/ReminderPauseSchedule.h"
 #include "core/TrayTooltip.h"
 
-#include "TFakePauseWindow.h"
+#include "TScheduleHarness.h"
 #include "TStringTables.h"
 
 #include <gtest/gtest.h>
@@ -45,9 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         TChoiceCase{"TomorrowUnreadable", TChoice::untilTomorrow, "2026.13.09 17:45:10", ""}),
     [](const testing::TestParamInfo<TChoiceCase>& entry) { return entry.param.name; });
 
-// The schedule with the user's pause of the reminders, as the program's tick runs it. The steady
-// and the wall clock start equal; a test may set the wall clock apart, as a user may.
-class RemindersPaused : public testing::Test {
+// The schedule with the user's pause of the reminders, as the program's tick runs it.
+class RemindersPaused : public TScheduleHarness {
 protected:
     RemindersPaused() {
         state.interval = "00:05:00";
@@ -56,26 +55,6 @@ protected:
         state.pauseEnd = "2026.12.08 09:06:00";
     }
 
-    void At(const std::string& time, std::int64_t wallAheadSeconds = 0) {
-        now = time;
-        wall = ShiftTimestamp(time, "00:00:" + std::to_string(wallAheadSeconds < 0 ? -wallAheadSeconds
-                                                                                     : wallAheadSeconds),
-                              wallAheadSeconds >= 0);
-    }
-    void Tick(const std::string& time, std::int64_t wallAheadSeconds = 0) {
-        At(time, wallAheadSeconds);
-        if (!HoldsReminders(state, reminderPause, clock)) {
-            OnTimerTick(state, window, clock, absence, presentUser, headsUp);
-        }
-    }
-    void Choose(const std::string& time, TChoice choice) {
-        At(time);
-        OnRemindersPaused(reminderPause, window, choice, clock, wallClock);
-    }
-    void Resume(const std::string& time) {
-        At(time);
-        OnRemindersResumed(state, reminderPause, clock);
-    }
     // Ticks every ten seconds from `from` up to and including `to`; false once a pause shows.
     bool NoPauseFromTo(const std::string& from, const std::string& to, std::int64_t wallAheadSeconds = 0) {
         for (std::string time = from; !(to < time); time = ShiftTimestamp(time, "00:00:10", true)) {
@@ -86,27 +65,13 @@ protected:
         }
         return true;
     }
-
-    AppState state;
-    TFakePauseWindow window;
-    TReminderPause reminderPause;
-    std::string now;
-    std::string wall;
-    TClock clock = [this] { return now; };
-    TClock wallClock = [this] { return wall; };
-    TAbsence absence;
-    // A user at the keyboard, not presenting and not in a call.
-    TPresenceSources presentUser{[] { return std::uint64_t{0}; }, [] { return false; }, [] { return false; },
-                                 [] { return false; }};
-    int headsUps = 0;
-    THeadsUpCallback headsUp = [this](const std::string&, std::int64_t) { ++headsUps; };
 };
 
 TEST_F(RemindersPaused, NoPauseForSeveralIntervalsThenOneAnIntervalAfterTheAutomaticResume) {
     Choose("2026.12.08 09:00:30", TChoice::for30Minutes);
     ASSERT_TRUE(reminderPause.IsActive());
     EXPECT_TRUE(NoPauseFromTo("2026.12.08 09:00:30", "2026.12.08 09:30:20"));
-    EXPECT_EQ(headsUps, 0) << "no heads-up while the reminders are paused";
+    EXPECT_EQ(presence.headsUps.size(), 0u) << "no heads-up while the reminders are paused";
     Tick("2026.12.08 09:30:29");
     EXPECT_TRUE(reminderPause.IsActive());
     Tick("2026.12.08 09:30:30");
