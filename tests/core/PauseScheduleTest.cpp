@@ -1,5 +1,6 @@
 #include "core/PauseSchedule.h"
 
+#include "TCaseName.h"
 #include "TScheduleHarness.h"
 
 #include <gtest/gtest.h>
@@ -203,7 +204,7 @@ const TAwayCase awayCases[] = {
      "2026.12.08 10:05:01", "", false},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, TimeAway, testing::ValuesIn(awayCases),
-                         [](const testing::TestParamInfo<TAwayCase>& entry) { return entry.param.name; });
+                         TCaseName());
 
 TEST_F(Schedule, NoPauseBeginsWhileAwayAndTheLastReasonEndsTheAbsence) {
     Leave("2026.12.08 09:56:00", TAbsence::TReason::locked);
@@ -306,7 +307,7 @@ const TIdleCase idleCases[] = {
     {"AsLongAsAPauseWhileTheDisplayIsKeptOn", "00:05:00", 5000, true, false},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, IdleAtTheDueMoment, testing::ValuesIn(idleCases),
-                         [](const testing::TestParamInfo<TIdleCase>& entry) { return entry.param.name; });
+                         TCaseName());
 
 TEST_F(Schedule, AnIdleStretchBeginsAtTheLastInputNotWhenNoticed) {
     // Noticed at 09:50:00, seven minutes after the last input; back at 09:50:30, before the pause.
@@ -415,7 +416,7 @@ const THeadsUpCase headsUpCases[] = {
     {"ThreeSecondsLeaveNoRoom", "00:00:03", "00:05:00", nullptr, L""},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, HeadsUpMoment, testing::ValuesIn(headsUpCases),
-                         [](const testing::TestParamInfo<THeadsUpCase>& entry) { return entry.param.name; });
+                         TCaseName());
 
 struct THeldHeadsUpCase {
     const char* name;
@@ -456,7 +457,7 @@ TEST_P(HeadsUpHeld, NeverWhileAwayPresentingOrInACall) {
 const THeldHeadsUpCase heldCases[] = {
     {"Away", true, false, false}, {"Presenting", false, true, false}, {"InACall", false, false, true}};
 INSTANTIATE_TEST_SUITE_P(Cases, HeadsUpHeld, testing::ValuesIn(heldCases),
-                         [](const testing::TestParamInfo<THeldHeadsUpCase>& entry) { return entry.param.name; });
+                         TCaseName());
 
 TEST_F(Schedule, EachIntervalGetsItsOwnHeadsUp) {
     Tick("2026.12.08 09:59:00");

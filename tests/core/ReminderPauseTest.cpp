@@ -2,6 +2,7 @@
 #include "core/ReminderPauseSchedule.h"
 #include "core/TrayTooltip.h"
 
+#include "TCaseName.h"
 #include "TScheduleHarness.h"
 #include "TStringTables.h"
 
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         TChoiceCase{"TomorrowAfternoon", TChoice::untilTomorrow, "2026.12.09 17:45:10", "2026.12.10 06:00:00"},
         TChoiceCase{"TomorrowBeforeMidnight", TChoice::untilTomorrow, "2026.12.31 23:59:59", "2027.01.01 06:00:00"},
         TChoiceCase{"TomorrowUnreadable", TChoice::untilTomorrow, "2026.13.09 17:45:10", ""}),
-    [](const testing::TestParamInfo<TChoiceCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 // The schedule with the user's pause of the reminders, as the program's tick runs it.
 class RemindersPaused : public TScheduleHarness {
@@ -154,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TWallEndCase{"SetAnHourBackASecondOff", -3601, "2026.12.08 08:30:00"},
                     TWallEndCase{"SetTwoMinutesBack", -120, "2026.12.08 09:28:00"},
                     TWallEndCase{"SetADayForward", 86400, "2026.12.09 09:30:00"}),
-    [](const testing::TestParamInfo<TWallEndCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 struct TPausedTooltipCase {
     const char* name;
@@ -175,6 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TPausedTooltipCase{"AfterMidnight", "2027.01.01 00:29:59", L"Reminders paused until 00:29"},
                     TPausedTooltipCase{"Evening", "2026.12.08 23:05:00", L"Reminders paused until 23:05"},
                     TPausedTooltipCase{"Unreadable", "", L"Reminders paused"}),
-    [](const testing::TestParamInfo<TPausedTooltipCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/ShowPopupMenu.h"
 #include "ui/TrayHandlers.h"
 
+#include "TCaseName.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -213,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TReminderItemCase{"Tomorrow", true, false, 3, Lengths, {TChoice::untilTomorrow}, 0},
                     TReminderItemCase{"Resume", true, true, 0, {L"Resume reminders"}, {}, 1},
                     TReminderItemCase{"DuringAPause", false, false, 0, Lengths, {}, 0}),
-    [](const testing::TestParamInfo<TReminderItemCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 TEST_F(TrayMenuTest, DoubleClickOpensTheConfigurationWindow) {
     OnTrayDoubleClick(configWindow);

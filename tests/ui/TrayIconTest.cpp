@@ -1,5 +1,6 @@
 #include "ui/TTrayIcon.h"
 
+#include "TCaseName.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         TNotificationCase{"KeySelect", {{NIN_KEYSELECT, 1200, 780}}, 0, 1, std::nullopt},
         TNotificationCase{"SingleClickSelectsOnly", {{WM_LBUTTONDOWN, 5, 5}, {WM_LBUTTONUP, 5, 5}, {NIN_SELECT, 5, 5}}, 0, 0, std::nullopt},
         TNotificationCase{"Others", {{WM_MOUSEMOVE, 5, 5}, {WM_RBUTTONDOWN, 5, 5}, {NIN_BALLOONUSERCLICK, 5, 5}}, 0, 0, std::nullopt}),
-    [](const testing::TestParamInfo<TNotificationCase>& param) { return std::string(param.param.name); });
+    TCaseName());
 
 TEST_F(NotificationControlTest, LeavesOtherMessagesToTheWindow) {
     for (const UINT other : {UINT{WM_USER + 1}, UINT{WM_TIMER}, UINT{WM_COMMAND}, UINT{WM_NULL}}) {
