@@ -68,6 +68,7 @@ TEST_F(Schedule, EndsAPauseAtItsEndAndTimesTheNextFromTheDismissal) {
         const char* nextPauseStart;
     } cases[] = {{"2026.12.08 10:05:01", "2026.12.08 11:05:01"}, {"2026.12.08 10:15:01", "2026.12.08 11:15:01"}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.dismissal);
         BeginPause("2026.12.08 10:00:01");
         const std::size_t shownBefore = window.shown.size();
         Dismiss(entry.dismissal);
@@ -107,6 +108,7 @@ TEST_F(Schedule, NewSettingsMoveTheTimesByTheChangeAndSaveThem) {
                            {"00:10:00", "00:10:00", "2026.12.08 09:10:00", "2026.12.08 10:10:00"},
                            {"01:00:00", "00:05:00", "2026.12.08 10:00:00", "2026.12.08 10:05:00"}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.interval << " " << entry.pauseLength);
         EXPECT_FALSE(Accept("2026.12.08 09:20:00", entry.interval, entry.pauseLength));
         EXPECT_EQ(state.interval, entry.interval);
         EXPECT_EQ(state.pauseLength, entry.pauseLength);
@@ -235,6 +237,7 @@ TEST_F(Schedule, ADuePauseWaitsForThePresentationToEnd) {
                  // A pause already running goes on when a presentation starts.
                  {"2026.12.08 10:08:00", true, {"00:05:00", "00:04:00"}}};
     for (const auto& tick : ticks) {
+        SCOPED_TRACE(tick.time);
         presence.presenting = tick.presenting;
         Tick(tick.time);
         EXPECT_EQ(window.shown, tick.shown) << tick.time;
@@ -346,6 +349,7 @@ TEST_F(Schedule, AReturnDuringAPresentationOrACallTimesTheNextPauseFromIt) {
         TWaitReason reasonLater;
     } cases[] = {{true, false, TWaitReason::presentation}, {false, true, TWaitReason::call}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.presenting ? "presenting" : "in a call");
         state.nextPauseStart = "2026.12.08 10:00:00";
         presence.presenting = entry.presenting;
         presence.inCall = entry.inCall;

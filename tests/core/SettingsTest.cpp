@@ -210,6 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReadWholeFile, GivesBackEveryByte) {
     TTestFolder folder;
     for (const std::size_t size : {0, 1, 4095, 4096, 4097, 10000}) {
+        SCOPED_TRACE(testing::Message() << "size " << size);
         std::string bytes(size, '\0');
         for (std::size_t index = 0; index < size; ++index) {
             bytes[index] = static_cast<char>((index * 7 + index / 256) % 256);

@@ -75,6 +75,7 @@ TEST(TooltipWaits, SaysWhyADuePauseWaits) {
                  {TWaitReason::none, false, L"Next pause in 0 min"},
                  {TWaitReason::call, true, L"Pause: 00:02:00 left"}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.secondLine);
         EXPECT_EQ(TrayTooltip(EnglishTexts(), state, entry.pauseShown, "2026.12.08 09:00:00", entry.reason),
                   std::wstring(L"Tavelin\n") + entry.secondLine);
     }

@@ -114,6 +114,7 @@ TEST(PopupMenuTest, ReturnsTheChosenSubItemAndNothingForADisabledItem) {
         TMenuChoice expected;
     } cases[] = {{1, 0, {1, 0}}, {1, 2, {1, 2}}, {3, -1, {3, -1}}, {2, -1, {}}, {0, -1, {0, -1}}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.position << "/" << c.subPosition);
         TMenuSeen seen;
         const TMenuChoice result = RunMenu(c.position, seen, [&] { return ShowPopupMenuItems(items, 0); }, c.subPosition);
         EXPECT_EQ(result, c.expected) << c.position << "/" << c.subPosition;

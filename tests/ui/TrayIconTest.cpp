@@ -176,6 +176,7 @@ TEST_F(NotificationControlTest, ChangesTheTooltipOnlyWhenItsShownTextChanges) {
                  {longTip.substr(0, 127), false, longTip.substr(0, 127)},
                  {L"", true, L""}};
     for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << &step - steps);
         EXPECT_EQ(control->SetTooltip(step.tooltip), step.changed) << step.shown;
         EXPECT_EQ(std::wstring(control->GetIconData().szTip), step.shown);
         EXPECT_TRUE(ShellHoldsIcon(owner.GetHandle()));
@@ -189,6 +190,7 @@ TEST_F(NotificationControlTest, ChangesTheIconOnlyToAnotherOneTheFileHolds) {
     } steps[] = {{0, false}, {1, true}, {1, false}, {100000, false}, {0, true}};
     HICON shown = control->GetIconData().hIcon;
     for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << &step - steps);
         EXPECT_EQ(control->SetIcon(step.index), step.changed) << step.index;
         const HICON now = control->GetIconData().hIcon;
         EXPECT_NE(now, nullptr);
@@ -209,6 +211,7 @@ TEST_F(NotificationControlTest, ShowsANotificationQuietlyAndOnlyOnce) {
                   L"A 5-minute pause begins in 1 minute."},
                  {std::wstring(70, L't'), std::wstring(300, L'x'), std::wstring(63, L't'), std::wstring(255, L'x')}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.title);
         control->ShowNotification(entry.title, entry.text);
         const NOTIFYICONDATAW& shown = control->GetNotificationData();
         EXPECT_EQ(shown.cbSize, NotifyIconDataSize);
