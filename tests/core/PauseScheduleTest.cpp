@@ -12,12 +12,7 @@ namespace {
 
 class Schedule : public TScheduleHarness {
 protected:
-    Schedule() {
-        state.interval = "01:00:00";
-        state.pauseLength = "00:05:00";
-        state.nextPauseStart = "2026.12.08 10:00:00";
-        state.pauseEnd = "2026.12.08 10:05:00";
-    }
+    Schedule() : TScheduleHarness("01:00:00", "00:05:00", "2026.12.08 10:00:00", "2026.12.08 10:05:00") {}
 };
 
 TEST_F(Schedule, BeginsOnlyOnceTheStartHasStrictlyPassed) {

@@ -49,12 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The schedule with the user's pause of the reminders, as the program's tick runs it.
 class RemindersPaused : public TScheduleHarness {
 protected:
-    RemindersPaused() {
-        state.interval = "00:05:00";
-        state.pauseLength = "00:01:00";
-        state.nextPauseStart = "2026.12.08 09:05:00";
-        state.pauseEnd = "2026.12.08 09:06:00";
-    }
+    RemindersPaused() : TScheduleHarness("00:05:00", "00:01:00", "2026.12.08 09:05:00", "2026.12.08 09:06:00") {}
 
     // Ticks every ten seconds from `from` up to and including `to`; false once a pause shows.
     bool NoPauseFromTo(const std::string& from, const std::string& to, std::int64_t wallAheadSeconds = 0) {

@@ -20,12 +20,19 @@
 #include <system_error>
 
 // The schedule's handlers as the program calls them, each at a time the test gives, on a fake pause
-// window and a fake presence (a user at the keyboard unless a test says otherwise). The steady and
-// the wall clock start equal; a test may set the wall clock apart, as a user may. The settings go
-// to a fresh folder.
+// window and a fake presence (a user at the keyboard unless a test says otherwise), from the given
+// settings and times. The steady and the wall clock start equal; a test may set the wall clock
+// apart, as a user may. The settings go to a fresh folder.
 class TScheduleHarness : public testing::Test {
 protected:
-    TScheduleHarness() { state.dataFolder = folder.Wide(L"Tavelin"); }
+    TScheduleHarness(const std::string& interval, const std::string& pauseLength, const std::string& nextPauseStart,
+                     const std::string& pauseEnd) {
+        state.dataFolder = folder.Wide(L"Tavelin");
+        state.interval = interval;
+        state.pauseLength = pauseLength;
+        state.nextPauseStart = nextPauseStart;
+        state.pauseEnd = pauseEnd;
+    }
 
     void At(const std::string& time, std::int64_t wallAheadSeconds = 0) {
         now = time;
