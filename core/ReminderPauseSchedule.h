@@ -47,8 +47,8 @@ inline bool HoldsReminders(AppState& state, TReminderPause& reminderPause, const
     return reminderPause.IsActive();
 }
 
-// The program's tick, run once a second: the user's pause of the reminders first, then the pause
-// schedule's OnTimerTick unless that holds the reminders. The result is what holds a due pause, none
+// The program's tick, run once a second: the user's pause of the reminders first, then, while it
+// holds no reminders, the pause schedule's OnTimerTick. The result is what holds a due pause, none
 // while the reminders are paused.
 template <typename TPauseView>
 TWaitReason OnProgramTick(AppState& state, TReminderPause& reminderPause, TPauseView& pauseWindow, const TClock& now,
