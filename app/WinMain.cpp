@@ -153,10 +153,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     };
     TRepeatedAction timer(
         [&] {
-            waiting = TWaitReason::none;
-            if (!HoldsReminders(state, reminderPause, now)) {
-                waiting = OnTimerTick(state, pauseWindow, now, absence, presence, headsUp);
-            }
+            waiting = OnProgramTick(state, reminderPause, pauseWindow, now, absence, presence, headsUp);
             showReminderState();
         },
         1.0);
