@@ -14,9 +14,11 @@ import tempfile
 import threading
 import time
 
+from string_tables import EN
+
 TRAY_NAME = "Wine System Tray"
-PAUSE_CAPTION = "Pause"
-CONFIG_CAPTION = "Configure rest pause"
+PAUSE_CAPTION = EN["IDS_PAUSE_CAPTION"]
+CONFIG_CAPTION = EN["IDS_CONFIGURATION_CAPTION"]
 # Reading a screenshot after the fact yields the processor to the programs under test, which run
 # side by side on other displays and must keep their one-second timing.
 AFTER_THE_FACT = ["nice", "-n", "10"]
@@ -61,6 +63,31 @@ def reads_whole(line, text):
     return True
 
 
+def seconds(duration):
+    """Seconds of a duration "HH:MM:SS"."""
+    hours, minutes, secs = (int(part) for part in duration.split(":"))
+    return hours * 3600 + minutes * 60 + secs
+
+
+def duration(value):
+    """A duration as the settings file and the pickers write it, "HH:MM:SS", from seconds (or as given)."""
+    if isinstance(value, str):
+        return value
+    return f"{value // 3600:02}:{value // 60 % 60:02}:{value % 60:02}"
+
+
+def settings_bytes(interval, length, extra_lines=()):
+    """The settings file's bytes: interval and pause length (seconds or "HH:MM:SS"), then Name=Value
+    lines, each line ended by CR LF."""
+    lines = [duration(interval), duration(length), *extra_lines]
+    return "".join(f"{line}\r\n" for line in lines).encode()
+
+
+def settings_file(prefix):
+    """The user's settings file in a Wine prefix."""
+    user = pwd.getpwuid(os.getuid()).pw_name
+    return pathlib.Path(prefix) / "drive_c" / "users" / user / "AppData" / "Roaming" / "Tavelin" / "config"
+
 
 def centre(rect):
     left, top, right, bottom = rect
@@ -80,11 +107,11 @@ class Environment:
         self.probe_exe = pathlib.Path(required_env("TAVELIN_PROBE"))
         self.screenshots = pathlib.Path(required_env("TAVELIN_SCREENSHOTS"))
         self.screenshots.mkdir(parents=True, exist_ok=True)
-        user = pwd.getpwuid(os.getuid()).pw_name
-        self.data_folder = self.prefix / "drive_c" / "users" / user / "AppData" / "Roaming" / "Tavelin"
-        self.settings_file = self.data_folder / "config"
+        self.settings_file = settings_file(self.prefix)
+        self.data_folder = self.settings_file.parent
 
     def write_settings(self, content):
+        """Writes the settings file, bytes as settings_bytes makes them."""
         self.data_folder.mkdir(parents=True, exist_ok=True)
         self.settings_file.write_bytes(content)
 
