@@ -16,7 +16,8 @@ import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "e2e"))
 
-from tavelin_driver import Screen, settings_bytes, settings_file, wait_for  # noqa: E402
+from tavelin_driver import settings_bytes, settings_file, wait_for  # noqa: E402
+from tavelin_screen import Screen  # noqa: E402
 
 LAUNCH_RUNS = 7
 TICKS = os.sysconf("SC_CLK_TCK")

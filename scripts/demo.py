@@ -22,7 +22,8 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" 
 
 from string_tables import EN  # noqa: E402
 from tavelin_case import TavelinTestCase  # noqa: E402
-from tavelin_driver import PAUSE_CAPTION, Screen, reads_whole, run, seconds, wait_for  # noqa: E402
+from tavelin_driver import PAUSE_CAPTION, reads_whole, run, seconds, wait_for  # noqa: E402
+from tavelin_screen import Screen  # noqa: E402
 
 GIF_NAME = "pause-cycle.gif"
 # Seconds of the moving picture before the pause comes and after it has gone.

@@ -14,7 +14,8 @@ import unittest
 root = pathlib.Path(__file__).resolve().parent.parent.parent
 sys.path.insert(0, str(root / "tests" / "e2e"))
 
-from tavelin_driver import Screen, reads_whole, run, settings_bytes, settings_file  # noqa: E402
+from tavelin_driver import reads_whole, run, settings_bytes, settings_file  # noqa: E402
+from tavelin_screen import Screen  # noqa: E402
 
 NORMAL_SETTINGS = settings_bytes(90 * 60, 4 * 60)
 DEMO_SETTINGS = settings_bytes(20, 10)

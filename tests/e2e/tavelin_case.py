@@ -1,7 +1,8 @@
 """The user of the end-to-end scenarios: a test case that starts Tavelin.exe as a user does and works
 it through its tray icon, menu, windows and keys. A scenario subclasses TavelinTestCase (or
 tavelin_clock.FakedClockTestCase) and imports from the driver modules only: this one,
-tavelin_driver, tavelin_clock, tavelin_layout and string_tables, never from another test module."""
+tavelin_driver, tavelin_screen, tavelin_clock, tavelin_layout and string_tables, never from another
+test module."""
 
 import re
 import subprocess
@@ -10,8 +11,9 @@ import time
 import unittest
 
 from string_tables import EN, pattern
-from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Presence, Probe, Program, Screen,
-                            centre, inset, reads_whole, wait_for)
+from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Presence, Probe, Program, centre, inset,
+                            reads_whole, wait_for)
+from tavelin_screen import Screen
 
 # The dialog font's small colon after "left" is at times not read; the digits always are.
 COUNTDOWN = re.compile(pattern(EN["IDS_TIME_LEFT"], r"(\d\d):(\d\d):(\d\d)").replace(":", ":?", 1) + "$")

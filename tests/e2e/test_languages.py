@@ -16,8 +16,9 @@ import unittest
 
 from string_tables import StringTable
 from tavelin_case import MENU, SUBMENU, TavelinTestCase, item_text
-from tavelin_driver import Screen, centre, inset, required_env, settings_bytes, wait_for
+from tavelin_driver import centre, inset, required_env, settings_bytes, wait_for
 from tavelin_layout import assert_children_fit, scaled, set_dpi
+from tavelin_screen import Screen
 
 # A new prefix starts at 96 DPI, so only the second needs Wine restarted.
 DPIS = (96, 144)
