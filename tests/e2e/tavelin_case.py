@@ -2,7 +2,8 @@
 it through its tray icon, menu, windows and keys. A scenario subclasses TavelinTestCase (or
 tavelin_clock.FakedClockTestCase) and imports from the driver modules only: this one,
 tavelin_driver, tavelin_probe, tavelin_screen, tavelin_clock, tavelin_layout and string_tables, never
-from another test module."""
+from another test module. It starts the program with self.start(settings_bytes(interval, length)) and
+expects the program's texts as string_tables.EN has them, EN["IDS_PAUSE_BUTTON"] and the like."""
 
 import re
 import subprocess
