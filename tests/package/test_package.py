@@ -15,7 +15,8 @@ import unittest
 import zipfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "e2e"))
-from tavelin_driver import Probe, required_env, settings_bytes, wait_for  # noqa: E402
+from tavelin_driver import required_env, settings_bytes, wait_for  # noqa: E402
+from tavelin_probe import Probe  # noqa: E402
 from tavelin_screen import Screen  # noqa: E402
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavelin"
