@@ -1,5 +1,7 @@
 #include "core/Presence.h"
 
+#include "core/SystemLibrary.h"
+
 #include <windows.h>
 
 #include <array>
@@ -97,7 +99,7 @@ bool IsDisplayRequired() {
     // Looked up at run time: powrprof.dll is not loaded by the program otherwise. SystemExecutionState
     // reflects SetThreadExecutionState's requests, not PowerCreateRequest's.
     using TCallNtPowerInformation = LONG(WINAPI*)(POWER_INFORMATION_LEVEL, void*, ULONG, void*, ULONG);
-    const HMODULE library = LoadLibraryW(L"powrprof.dll");
+    const HMODULE library = LoadSystemLibrary(L"powrprof.dll");
     if (library == nullptr) {
         return false;
     }

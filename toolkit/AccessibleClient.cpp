@@ -1,5 +1,6 @@
 #include "toolkit/AccessibleClient.h"
 
+#include "toolkit/OleAccess.h"
 #include "toolkit/TWindow.h"
 
 #include <oleacc.h>
@@ -495,7 +496,9 @@ private:
 // The system's object of a child window, named by the item where it gives a name; null on failure.
 IAccessible* ChildObject(const TAccessibleItem& item) {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(item.child, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    const auto accessibleObjectFromWindow = OleAccess().accessibleObjectFromWindow;
+    if (accessibleObjectFromWindow == nullptr ||
+        FAILED(accessibleObjectFromWindow(item.child, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
                                           reinterpret_cast<void**>(&object)))) {
         return nullptr;
     }
@@ -505,10 +508,12 @@ IAccessible* ChildObject(const TAccessibleItem& item) {
 }  // namespace
 
 LRESULT AnswerClientObject(HWND window, WPARAM flags) {
+    const TOleAccess& access = OleAccess();
     TComReference<IAccessible> standard;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(standard.Out())))) {
+    if (access.createStdAccessibleObject == nullptr || access.lresultFromObject == nullptr ||
+        FAILED(access.createStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(standard.Out())))) {
         return 0;
     }
     TComReference<TClientObject> client(new TClientObject(window, standard.Detach()));
-    return LresultFromObject(IID_IAccessible, flags, client.Get());
+    return access.lresultFromObject(IID_IAccessible, flags, client.Get());
 }

@@ -2,6 +2,8 @@
 
 #include "toolkit/TWindowDC.h"
 
+#include "core/SystemLibrary.h"
+
 namespace {
 
 // MONITOR_DPI_TYPE's effective DPI, the one the system scales windows with.
@@ -21,7 +23,7 @@ TFunction Lookup(HMODULE module, const char* name) {
 
 class TLibrary {
 public:
-    explicit TLibrary(const wchar_t* name) : module(LoadLibraryW(name)) {}
+    explicit TLibrary(const wchar_t* name) : module(LoadSystemLibrary(name)) {}
     ~TLibrary() {
         if (module != nullptr) {
             FreeLibrary(module);
