@@ -2,6 +2,7 @@
 it under their names: the shared part of the build's, the end-to-end and the package tests'
 look at what a program loads and from where."""
 
+import glob
 import pathlib
 import re
 import shutil
@@ -50,9 +51,33 @@ def named(binary, system_folder):
     return found
 
 
+def wine_library_folder():
+    """Where Wine keeps its own 64-bit libraries (PE files)."""
+    found = sorted(glob.glob("/usr/lib/*/wine/x86_64-windows")) + sorted(glob.glob("/usr/lib/wine/x86_64-windows"))
+    if not found:
+        raise AssertionError("no folder of Wine's x86_64-windows libraries")
+    return pathlib.Path(found[0])
+
+
+def imported_by_wine_for(binary):
+    """The libraries that Wine's own copies of the binary's imports import in turn, all the way
+    down: Wine loads them before the program runs and searches the program's folder for them too,
+    where Windows takes a KnownDLL's imports from the system folder."""
+    folder, seen = wine_library_folder(), set()
+    waiting = [name for name in imported(binary) if (folder / name).is_file()]
+    while waiting:
+        name = waiting.pop()
+        for child in imported(folder / name) if (folder / name).is_file() else ():
+            if child not in seen:
+                seen.add(child)
+                waiting.append(child)
+    return seen - imported(binary)
+
+
 def plantable(binary, system_folder):
-    """Every library the binary imports or names that Windows would look for beside it."""
-    return sorted((imported(binary) | named(binary, system_folder)) - KNOWN_DLLS)
+    """Every library the binary imports or names that Windows would look for beside it, but
+    those that only Wine's own libraries import for it."""
+    return sorted((imported(binary) | named(binary, system_folder)) - KNOWN_DLLS - imported_by_wine_for(binary))
 
 
 def plant(folder, names, marker):
