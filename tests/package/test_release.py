@@ -18,7 +18,8 @@ import yaml
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "e2e"))
 from package_driver import ReleaseFiles, run_scenario  # noqa: E402
 from system_libraries import markers, plant, plantable  # noqa: E402
-from tavelin_driver import CONFIG_CAPTION, Probe, Screen, centre, required_env, wait_for  # noqa: E402
+from tavelin_driver import CONFIG_CAPTION, Probe, centre, required_env, settings_bytes, wait_for  # noqa: E402
+from tavelin_screen import Screen  # noqa: E402
 
 # Wine's own start of a program that imports comctl32, as NSIS's stub does, loads uxtheme by its
 # bare name before the program's first instruction (its comctl32 initialises through user32, which
@@ -27,7 +28,7 @@ from tavelin_driver import CONFIG_CAPTION, Probe, Screen, centre, required_env, 
 LOADED_BY_WINES_START = {"uxtheme.dll"}
 # The key of the installer's entry under "Apps and features", which winget takes as product code.
 PRODUCT_CODE = "Tavelin"
-DEFAULTS = b"01:00:00\r\n00:05:00\r\n"
+DEFAULTS = settings_bytes("01:00:00", "00:05:00")
 
 
 def sha256(path):
