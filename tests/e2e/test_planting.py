@@ -6,7 +6,8 @@ import pathlib
 import unittest
 
 from string_tables import EN
-from system_libraries import KNOWN_DLLS, NETWORK_DLLS, imported, mapped, markers, named, plant, plantable
+from system_libraries import (KNOWN_DLLS, NETWORK_DLLS, imported, mapped, markers, named, plant, plantable,
+                              wine_library_folder)
 from tavelin_case import TavelinTestCase
 from tavelin_driver import PAUSE_CAPTION, Environment, required_env, settings_bytes, wait_for
 
@@ -37,6 +38,10 @@ class PlantedLibraryTest(TavelinTestCase):
             self.launch(env={**os.environ,
                              "WINEDLLOVERRIDES": os.environ.get("WINEDLLOVERRIDES", "") + ";" + overrides})
             self.assert_no_mark("the start", names)
+            # What a screen reader asks first; the answer needs the accessibility library.
+            self.assertTrue(self.probe.query("object", PAUSE_CAPTION)["answered"], "an accessible object")
+            wines = str(wine_library_folder()).lower()
+            self.assertIn(f"{wines}/oleacc.dll", mapped(self.program.process.pid), "oleacc.dll from the system")
             wait_for(self.pause_shown, 20, "the pause")
             wait_for(self.button_enabled, 10, "the end of the pause")
             self.click_button(PAUSE_CAPTION, EN["IDS_PAUSE_BUTTON"])
