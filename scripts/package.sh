@@ -4,7 +4,8 @@
 # per-user installer, SHA256SUMS and the winget and scoop manifests. The version is the CMake
 # project version. With TAVELIN_SIGN_PFX (and TAVELIN_SIGN_PASSWORD, optionally
 # TAVELIN_SIGN_TIMESTAMP_URL) the exe, the uninstaller and the installer are signed (scripts/sign.sh).
-# TAVELIN_RELEASE_URL is the address the release files are downloaded from, for the manifests.
+# TAVELIN_RELEASE_URL is the address the release files are downloaded from, for the manifests
+# (packaging/release-url.txt and the version by default).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -43,7 +44,7 @@ makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$root/resources/Tavel
 [[ ${#signing[@]} -eq 0 ]] || bash scripts/sign.sh "$release/$name-setup.exe"
 (cd "$release" && sha256sum "$name-win64.zip" "$name-setup.exe" >SHA256SUMS)
 python3 -B packaging/manifests.py "$release" "$version" \
-    "${TAVELIN_RELEASE_URL:-https://example.invalid/tavelin/releases/$version}"
+    "${TAVELIN_RELEASE_URL:-$(tr -d '[:space:]' <packaging/release-url.txt)$version}"
 rm -rf "$stage"
 
 (cd "$release" && find . -type f | sort | xargs ls -l)
