@@ -6,6 +6,7 @@
 #include "core/ResourceTexts.h"
 #include "core/ReminderPauseSchedule.h"
 #include "core/Settings.h"
+#include "core/SystemLibrary.h"
 #include "core/TAbsence.h"
 #include "core/TReminderPause.h"
 #include "core/TSteadyClock.h"
@@ -64,6 +65,7 @@ std::vector<std::wstring> CommandLineArguments() {
 // handler reads the steady clock, so setting the wall clock moves neither the next pause nor a
 // running one.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    LimitLibrarySearchToSystemFolder();
     TInstanceLock instanceLock(InstanceLockName);
     const bool quit = IsQuitCommand(CommandLineArguments());
     if (!instanceLock.IsHeld()) {
