@@ -1,5 +1,7 @@
 #include "core/FileSystem.h"
 
+#include "core/TScopedHandle.h"
+
 #include <windows.h>
 
 std::optional<std::string> ReadWholeFile(const std::wstring& file) {
@@ -62,4 +64,66 @@ std::error_code ReplaceFileWith(const std::wstring& target, const std::wstring& 
 
 void RemoveFile(const std::wstring& file) {
     DeleteFileW(file.c_str());
+}
+
+namespace {
+
+void CloseFile(HANDLE handle) {
+    CloseHandle(handle);
+}
+
+using TFileHandle = TScopedHandle<HANDLE, CloseFile>;
+
+// Null, not INVALID_HANDLE_VALUE, when the file cannot be opened.
+TFileHandle OpenFile(const std::wstring& file, DWORD access, DWORD disposition) {
+    const HANDLE handle =
+        CreateFileW(file.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return TFileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+}  // namespace
+
+std::error_code AppendToFile(const std::wstring& file, const std::string& content) {
+    const TFileHandle handle = OpenFile(file, FILE_APPEND_DATA, OPEN_ALWAYS);
+    if (!handle) {
+        return LastError();
+    }
+    DWORD written = 0;
+    if (!WriteFile(handle.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
+        !FlushFileBuffers(handle.Get())) {
+        return LastError();
+    }
+    if (written != content.size()) {
+        return std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category());
+    }
+    return std::error_code();
+}
+
+bool ReadFileInPieces(const std::wstring& file, const std::function<void(std::string_view piece)>& take) {
+    const TFileHandle handle = OpenFile(file, GENERIC_READ, OPEN_EXISTING);
+    if (!handle) {
+        return false;
+    }
+    char buffer[16384];
+    DWORD read = 0;
+    while (ReadFile(handle.Get(), buffer, sizeof buffer, &read, nullptr)) {
+        if (read == 0) {
+            return true;
+        }
+        take(std::string_view(buffer, read));
+    }
+    return false;
+}
+
+std::optional<char> LastByteOfFile(const std::wstring& file) {
+    const TFileHandle handle = OpenFile(file, GENERIC_READ, OPEN_EXISTING);
+    LARGE_INTEGER back{};
+    back.QuadPart = -1;
+    char last = 0;
+    DWORD read = 0;
+    if (!handle || !SetFilePointerEx(handle.Get(), back, nullptr, FILE_END) ||
+        !ReadFile(handle.Get(), &last, 1, &read, nullptr) || read != 1) {
+        return std::nullopt;
+    }
+    return last;
 }
