@@ -83,14 +83,17 @@ class Environment:
         user = pwd.getpwuid(os.getuid()).pw_name
         self.data_folder = self.prefix / "drive_c" / "users" / user / "AppData" / "Roaming" / "Tavelin"
         self.settings_file = self.data_folder / "config"
+        self.history_file = self.data_folder / "history.csv"
 
     def write_settings(self, content):
         self.data_folder.mkdir(parents=True, exist_ok=True)
         self.settings_file.write_bytes(content)
 
     def remove_settings(self):
-        if self.settings_file.exists():
-            self.settings_file.unlink()
+        """Removes the settings and the history the program keeps beside them."""
+        for file in (self.settings_file, self.history_file):
+            if file.exists():
+                file.unlink()
         if self.data_folder.exists():
             self.data_folder.rmdir()
 
