@@ -59,14 +59,19 @@ std::int32_t TControlColumn::AboveHeight() const {
     return MeasureInFont(OwnerFont(), aboveText).height;
 }
 
+std::int32_t TControlColumn::BaseLine() const {
+    return owner == nullptr ? 1 : std::max(owner->Scale(1), 1);
+}
+
 std::int32_t TControlColumn::BelowHeight() const {
-    return MeasureInFont(OwnerFont(), belowText).height;
+    // The base line and a small gap stand between the bar and the text.
+    return BaseLine() + (owner == nullptr ? 2 : owner->Scale(2)) + MeasureInFont(OwnerFont(), belowText).height;
 }
 
 TSize TControlColumn::GetTextSize() const {
     const TSize above = MeasureInFont(OwnerFont(), aboveText);
     const TSize below = MeasureInFont(OwnerFont(), belowText);
-    return TSize(std::max(above.width, below.width), above.height + below.height);
+    return TSize(std::max(above.width, below.width), above.height + BelowHeight());
 }
 
 RECT TControlColumn::GetSegmentRect(std::size_t index) const {
@@ -105,7 +110,7 @@ void TControlColumn::Paint(HDC& dc) {
     {
         const TSelectedObject brush(dc, CreateSolidBrush(owner->GetTextColor().ToColorRef()));
         const TSelectedObject pen(dc, CreatePen(PS_NULL, 0, 0));
-        Rectangle(dc, position.x, barBottom, position.x + size.width + 1, barBottom + std::max(owner->Scale(1), 1) + 1);
+        Rectangle(dc, position.x, barBottom, position.x + size.width + 1, barBottom + BaseLine() + 1);
     }
     const TSelectedFont font(dc, OwnerFont());
     const TBackgroundMode transparent(dc, true);
@@ -113,7 +118,7 @@ void TControlColumn::Paint(HDC& dc) {
     const std::int32_t centre = position.x + size.width / 2;
     const RECT top = GetSegmentRect(segments[1] > 0 ? 1 : 0);
     DrawCentred(dc, aboveText, centre, top.top - AboveHeight());
-    DrawCentred(dc, belowText, centre, barBottom + std::max(owner->Scale(1), 1) + owner->Scale(2));
+    DrawCentred(dc, belowText, centre, barBottom + BaseLine() + owner->Scale(2));
 }
 
 bool TControlColumn::GetAccessibleItem(TAccessibleItem& item) const {

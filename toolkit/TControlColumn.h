@@ -35,6 +35,8 @@ public:
 
 private:
     std::int32_t AboveHeight() const;
+    // The base line's thickness, and the height under the bar: base line, gap and text.
+    std::int32_t BaseLine() const;
     std::int32_t BelowHeight() const;
 
     std::array<int, 2> colors;

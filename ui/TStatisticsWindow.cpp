@@ -172,7 +172,7 @@ void TStatisticsWindow::Layout() {
         columns[i]->Move(TPoint(gap + static_cast<std::int32_t>(i) * columnWidth, top), TSize(columnWidth, columnHeight));
     }
     width = std::max(width, gap + static_cast<std::int32_t>(columns.size()) * columnWidth + gap);
-    top += columnHeight + gap;
+    top += columnHeight + 2 * gap;
 
     const TSize pausesSize = pausesLegend.GetNaturalSize();
     const TSize breaksSize = breaksLegend.GetNaturalSize();
