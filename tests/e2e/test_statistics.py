@@ -1,6 +1,7 @@
 """The history Tavelin keeps of its pauses in history.csv, and the "Statistics" window that shows it:
 the lines written as pauses and a natural break end, the counts and today's column on the screen, a
-long history pruned at start and still opened at once, and a history that cannot be written."""
+long history pruned at start and still opened at once, a history that cannot be written, and the
+window in High Contrast Black."""
 
 import collections
 import datetime
@@ -8,8 +9,9 @@ import re
 import time
 
 from string_tables import EN, pattern
+from tavelin_colors import SCHEMES, set_scheme
 from tavelin_case import TavelinTestCase
-from tavelin_driver import PAUSE_CAPTION, centre, reads_whole, settings_bytes, wait_for
+from tavelin_driver import PAUSE_CAPTION, centre, inset, reads_whole, run, settings_bytes, wait_for
 
 CAPTION = EN["IDS_STATISTICS_CAPTION"]
 HEADER = "start,end,kind,seconds,how"
@@ -44,6 +46,36 @@ class StatisticsTestCase(TavelinTestCase):
     def assert_reads(self, lines, *texts):
         for text in texts:
             self.assertTrue(any(reads_whole(line, text) for line in lines), f"{text!r} in {lines}")
+
+    def assert_todays_column(self, shot, window):
+        """Above the buttons, the two colours filled most after the face are the segments: both in the
+        rightmost column, the natural break on the pauses."""
+        left, top, right, _ = window["client"]
+        buttons = min(child["rect"][1] for child in window["children"])
+        rows = self.screen.color_pixels(shot, (left, top, right, buttons))
+        counts = collections.Counter(pixel for row in rows for pixel in row)
+        # The face, and the text's black or white in any scheme.
+        plain = (counts.most_common(1)[0][0], (0, 0, 0), (255, 255, 255))
+        colors = [color for color, _ in counts.most_common(6) if color not in plain][:2]
+        self.assertEqual(len(colors), 2, counts.most_common(6))
+        places = {color: [(x, y) for y, row in enumerate(rows) for x, pixel in enumerate(row) if pixel == color]
+                  for color in colors}
+        rightmost = {color: max(x for x, _ in places[color]) for color in colors}
+        self.assertEqual(rightmost[colors[0]], rightmost[colors[1]], "both segments in one column")
+        self.assertGreater(rightmost[colors[0]], (right - left) * 3 // 4, "today's column at the right")
+        column = rightmost[colors[0]]
+        # The pauses' segment is the larger one (two events to one) and lies below the other.
+        pauses, breaks = sorted(colors, key=lambda color: -sum(1 for x, _ in places[color] if x == column))
+        self.assertGreater(min(y for x, y in places[pauses] if x == column),
+                           max(y for x, y in places[breaks] if x == column))
+
+    def write_today(self, pauses, breaks):
+        """A history of today's pauses and natural breaks, written before the start."""
+        day = datetime.date.today().isoformat()
+        lines = [HEADER] + [f"{day} 08:{n:02}:00,{day} 08:{n:02}:05,pause,5,taken" for n in range(pauses)] + \
+            [f"{day} 09:{n:02}:00,{day} 09:{n:02}:09,natural break,9,idle" for n in range(breaks)]
+        self.environment.history_file.parent.mkdir(parents=True, exist_ok=True)
+        self.environment.history_file.write_bytes("".join(f"{line}\r\n" for line in lines).encode())
 
 
 class HistoryTest(StatisticsTestCase):
@@ -87,28 +119,6 @@ class HistoryTest(StatisticsTestCase):
         self.click_button(CAPTION, EN["IDS_STATISTICS_CLOSE"])
         self.wait_hidden(CAPTION)
         self.assertTrue(self.probe.power("resume")["sent"])
-
-    def assert_todays_column(self, shot, window):
-        """Above the buttons, the two colours filled most after the face are the segments: both in the
-        rightmost column, the natural break on the pauses."""
-        left, top, right, _ = window["client"]
-        buttons = min(child["rect"][1] for child in window["children"])
-        rows = self.screen.color_pixels(shot, (left, top, right, buttons))
-        counts = collections.Counter(pixel for row in rows for pixel in row)
-        face, text = counts.most_common(1)[0][0], min(counts, key=sum)
-        colors = [color for color, _ in counts.most_common(6) if color not in (face, text)][:2]
-        self.assertEqual(len(colors), 2, counts.most_common(6))
-        places = {color: [(x, y) for y, row in enumerate(rows) for x, pixel in enumerate(row) if pixel == color]
-                  for color in colors}
-        rightmost = {color: max(x for x, _ in places[color]) for color in colors}
-        self.assertEqual(rightmost[colors[0]], rightmost[colors[1]], "both segments in one column")
-        self.assertGreater(rightmost[colors[0]], (right - left) * 3 // 4, "today's column at the right")
-        column = rightmost[colors[0]]
-        # The pauses' segment is the larger one (two events to one) and lies below the other.
-        pauses, breaks = sorted(colors, key=lambda color: -sum(1 for x, _ in places[color] if x == column))
-        self.assertGreater(min(y for x, y in places[pauses] if x == column),
-                           max(y for x, y in places[breaks] if x == column))
-
 
 class LongHistoryTest(StatisticsTestCase):
     def test_a_long_history_is_pruned_at_start_and_opens_at_once(self):
@@ -157,3 +167,27 @@ class UnwritableHistoryTest(StatisticsTestCase):
             self.assertEqual(list(self.environment.history_file.iterdir()), [])
         finally:
             self.environment.history_file.rmdir()
+
+
+class HighContrastStatisticsTest(StatisticsTestCase):
+    def test_the_window_in_high_contrast_black(self):
+        scheme = SCHEMES["HighContrastBlack"]
+        set_scheme(self, scheme["face"], scheme["text"])
+        self.environment.write_settings(settings_bytes(3600, 2))
+        self.write_today(2, 1)
+        self.start()
+        window, _ = self.open_statistics()
+        time.sleep(0.5)
+        shot = self.shot("high-contrast")
+        face, text = scheme["gray"]
+        pixels = [v for row in self.screen.gray_pixels(shot, inset(window["client"], 1)) for v in row]
+        self.assertEqual(pixels[0], face, "the face colour at the corner")
+        self.assertGreater(sum(1 for v in pixels if v == text), 100, "the text colour")
+        # Tesseract reads dark on light.
+        negated = shot.with_name(shot.stem + "-negated.png")
+        run(["convert", str(shot), "-negate", str(negated)])
+        read = [line for line, _ in self.screen.read_lines(negated, window["client"], scale=4)]
+        self.assert_reads(read, EN["IDS_STATISTICS_TODAY"], EN.format("IDS_STATISTICS_PAUSES", 2),
+                          EN["IDS_STATISTICS_LAST_DAYS"])
+        self.assert_todays_column(shot, window)
+        self.assertEqual(self.close_program(), 0)
