@@ -1,8 +1,12 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "core/PauseSchedule.h"
+#include "core/TAbsence.h"
 #include "core/TClock.h"
+#include "core/TPresenceSources.h"
 #include "core/TReminderPause.h"
+#include "core/TWaitReason.h"
 #include "core/TimeText.h"
 
 #include <string>
@@ -47,4 +51,16 @@ inline bool HoldsReminders(AppState& state, TReminderPause& reminderPause, const
         OnRemindersResumed(state, reminderPause, now, TScheduleEvent::TType::remindersEnded);
     }
     return reminderPause.IsActive();
+}
+
+// The program's tick, run once a second: the user's pause of the reminders first, then, while it
+// holds no reminders, the pause schedule's OnTimerTick. The result is what holds a due pause, none
+// while the reminders are paused.
+template <typename TPauseView>
+TWaitReason OnProgramTick(AppState& state, TReminderPause& reminderPause, TPauseView& pauseWindow, const TClock& now,
+                          TAbsence& absence, const TPresenceSources& sources, const THeadsUpCallback& headsUp) {
+    if (HoldsReminders(state, reminderPause, now)) {
+        return TWaitReason::none;
+    }
+    return OnTimerTick(state, pauseWindow, now, absence, sources, headsUp);
 }
