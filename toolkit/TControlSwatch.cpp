@@ -1,6 +1,6 @@
 #include "toolkit/TControlSwatch.h"
 
-#include "toolkit/TSelectedObject.h"
+#include "toolkit/GdiHolders.h"
 
 TControlSwatch::TControlSwatch(TWindow& ownerWindow, int systemColor)
     : TControl(ownerWindow), color(systemColor), position(0, 0), size(1, 1) {}

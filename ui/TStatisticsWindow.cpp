@@ -71,7 +71,6 @@ void TStatisticsWindow::Open() {
         placed = true;
     }
     Show(true);
-    SetFocus(closeButton.GetHandle());
 }
 
 void TStatisticsWindow::Refresh() {
@@ -164,7 +163,7 @@ void TStatisticsWindow::Layout() {
     std::int32_t textHeight = 0;
     for (const auto& column : columns) {
         const TSize text = column->GetTextSize();
-        columnWidth = std::max(columnWidth, text.width + Scale(4));
+        columnWidth = std::max(columnWidth, text.width + Scale(8));
         textHeight = std::max(textHeight, text.height);
     }
     const std::int32_t columnHeight = textHeight + Scale(ChartHeight);
