@@ -105,12 +105,13 @@ void ReadHistoryEvents(const std::wstring& dataFolder, const std::function<void(
 }
 
 std::error_code PruneHistory(const std::wstring& dataFolder, const std::string& firstDayKept) {
+    const auto dropped = [&firstDayKept](std::string_view line) { return IsDroppedBefore(line, firstDayKept); };
     bool dropping = false;
-    ReadHistoryLines(dataFolder, [&](std::string_view line) { dropping = dropping || IsDroppedBefore(line, firstDayKept); });
+    ReadHistoryLines(dataFolder, [&](std::string_view line) { dropping = dropping || dropped(line); });
     if (!dropping) {
         return std::error_code();
     }
-    return RewriteHistory(dataFolder, [&firstDayKept](std::string_view line) { return !IsDroppedBefore(line, firstDayKept); });
+    return RewriteHistory(dataFolder, [&dropped](std::string_view line) { return !dropped(line); });
 }
 
 std::error_code ForgetHistory(const std::wstring& dataFolder) {
