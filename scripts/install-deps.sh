@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev googletest python3
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine64 xvfb openbox xdotool x11-utils imagemagick tesseract-ocr faketime
-    libgtest-dev libgmock-dev icoutils librsvg2-bin fp-utils libchm-bin nsis zip ccache
+    libgtest-dev libgmock-dev icoutils librsvg2-bin fp-utils libchm-bin nsis zip ccache osslsigncode openssl python3-yaml
     # The languages' end-to-end tests read each language back, Japanese and Chinese in Noto CJK.
     tesseract-ocr-deu tesseract-ocr-fra tesseract-ocr-spa tesseract-ocr-ita tesseract-ocr-por
     tesseract-ocr-nld tesseract-ocr-pol tesseract-ocr-rus tesseract-ocr-jpn tesseract-ocr-chi-sim fonts-noto-cjk
