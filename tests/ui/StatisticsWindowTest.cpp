@@ -119,8 +119,9 @@ TEST_F(StatisticsWindowTest, NothingOverlapsOrLeavesTheClientArea) {
         EXPECT_LE(a.position.y + a.size.height, client.cy);
         for (std::size_t j = i + 1; j < items.size(); ++j) {
             const TAccessibleItem& b = items[j];
-            const bool apart = a.position.x + a.size.width <= b.position.x || b.position.x + b.size.width <= a.position.x ||
-                               a.position.y + a.size.height <= b.position.y || b.position.y + b.size.height <= a.position.y;
+            const bool apart =
+                a.position.x + a.size.width <= b.position.x || b.position.x + b.size.width <= a.position.x ||
+                a.position.y + a.size.height <= b.position.y || b.position.y + b.size.height <= a.position.y;
             EXPECT_TRUE(apart) << std::string(b.name.begin(), b.name.end());
         }
     }
@@ -170,6 +171,36 @@ TEST_F(StatisticsWindowTest, CloseEscAndTheCloseBoxHideIt) {
         }
         DrainMessages();
         EXPECT_FALSE(IsWindowVisible(window.GetHandle()));
+    }
+}
+
+TEST_F(StatisticsWindowTest, ForgetAsksFirstAndEmptiesTheFileOnlyOnYes) {
+    const std::string before = ReadBytes(HistoryFilePath(dataFolder));
+    const struct {
+        const char* name;
+        int answer;
+        bool emptied;
+    } cases[] = {{"No", IDNO, false}, {"Yes", IDYES, true}};
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        window.Open();
+        std::wstring question;
+        // Runs inside the question's own message loop, then answers it.
+        const TDelayedAction answer(
+            [&] {
+                const HWND box = FindWindowW(L"#32770", L"Statistics");
+                wchar_t text[1024] = {};
+                GetDlgItemTextW(box, 0xFFFF, text, 1024);
+                question = text;
+                PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(entry.answer), 0);
+            },
+            300);
+        SendMessageW(FindChild(window, L"Button", L"Forget history"), BM_CLICK, 0, 0);
+        EXPECT_TRUE(question.starts_with(L"Forget every pause and break recorded so far?"))
+            << std::string(question.begin(), question.end());
+        EXPECT_NE(question.find(HistoryFilePath(dataFolder)), std::wstring::npos);
+        EXPECT_EQ(ReadBytes(HistoryFilePath(dataFolder)), entry.emptied ? "start,end,kind,seconds,how\r\n" : before);
+        EXPECT_EQ(Shows(L"Pauses taken: 0"), entry.emptied);
     }
 }
 
