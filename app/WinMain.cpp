@@ -1,5 +1,7 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
+#include "core/History.h"
+#include "core/HistoryDays.h"
 #include "core/PauseSchedule.h"
 #include "core/Presence.h"
 #include "core/Presentation.h"
@@ -8,6 +10,7 @@
 #include "core/Settings.h"
 #include "core/SystemLibrary.h"
 #include "core/TAbsence.h"
+#include "core/THistoryRecorder.h"
 #include "core/TReminderPause.h"
 #include "core/TSteadyClock.h"
 #include "core/TextIds.h"
@@ -25,6 +28,7 @@
 #include "ui/TInstanceLock.h"
 #include "ui/TInstanceMailbox.h"
 #include "ui/TPauseWindow.h"
+#include "ui/TStatisticsWindow.h"
 #include "ui/TTrayIcon.h"
 #include "ui/TrayHandlers.h"
 
@@ -32,6 +36,7 @@
 
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -91,6 +96,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const TClock now = [&steadyClock] { return steadyClock.Now(); };
     AppState state;
     InitializeAppState(state, now);
+    // A failure here leaves the old lines for the next start; the next event's write reports it.
+    PruneHistory(state.dataFolder, DateDaysBefore(CurrentTimestamp(), HistoryKeptDays));
+    THistoryRecorder history(state.dataFolder, now);
+    state.onEvent = [&history](const TScheduleEvent& event) { history.Take(event); };
     TAbsence absence;
     // Not stored: every start begins with reminders on.
     TReminderPause reminderPause;
@@ -113,6 +122,21 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
     };
 
+    // Made when first opened: most sessions never show it.
+    std::unique_ptr<TStatisticsWindow> statisticsWindow;
+    const auto openStatistics = [&] {
+        if (!statisticsWindow) {
+            statisticsWindow = std::make_unique<TStatisticsWindow>(dialogWindows, texts, state.dataFolder,
+                                                                   [&history] { return history.GetLastError(); });
+        }
+        statisticsWindow->Open();
+    };
+    history.OnWritten = [&statisticsWindow] {
+        if (statisticsWindow) {
+            statisticsWindow->Refresh();
+        }
+    };
+
     TTrayIcon trayIcon(ProgramFilePath(), ReminderIconIndex, TrayTooltip(texts, state, pauseWindow.IsShown, now()));
     // Why a due pause waits, as the last tick found it.
     TWaitReason waiting = TWaitReason::none;
@@ -130,10 +154,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         reminders.available = !pauseWindow.IsShown;
         reminders.paused = remindersPaused();
         reminders.onPause = [&](TReminderPause::TChoice choice) {
-            OnRemindersPaused(reminderPause, pauseWindow, choice, now, CurrentTimestamp);
+            OnRemindersPaused(reminderPause, pauseWindow, choice, now, CurrentTimestamp, &state);
         };
         reminders.onResume = [&] { OnRemindersResumed(state, reminderPause, now); };
-        OnTrayMenu(configWindow, texts, state.helpFilePath, reminders, trayIcon.GetMenuAnchor());
+        OnTrayMenu(configWindow, texts, state.helpFilePath, reminders, openStatistics, trayIcon.GetMenuAnchor());
         showReminderState();
     });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
@@ -157,6 +181,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         [&] {
             waiting = OnProgramTick(state, reminderPause, pauseWindow, now, absence, presence, headsUp);
             showReminderState();
+            if (statisticsWindow) {
+                statisticsWindow->OnTick();
+            }
         },
         1.0);
 

@@ -12,6 +12,12 @@ void InitializeAppState(AppState& state, const TClock& now) {
     state.pauseEnd = ShiftTimestamp(state.nextPauseStart, state.pauseLength, true);
 }
 
+void TellScheduleEvent(const AppState& state, const TScheduleEvent& event) {
+    if (state.onEvent) {
+        state.onEvent(event);
+    }
+}
+
 std::wstring HelpFilePath() {
     return HelpFilePathBeside(ProgramFilePath());
 }

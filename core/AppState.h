@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/TClock.h"
+#include "core/TScheduleEvent.h"
 #include "core/TimeText.h"
 
 #include <string>
@@ -16,7 +17,12 @@ struct AppState {
     std::string pauseEnd;
     // The pause start the last heads-up announced, so that each start is announced once.
     std::string headsUpGivenFor;
+    // Told of each pause, natural break and pause of the reminders; none is told when empty.
+    TScheduleListener onEvent = {};
 };
+
+// Tells the state's listener, if it has one.
+void TellScheduleEvent(const AppState& state, const TScheduleEvent& event);
 
 // Fills the state from the defaults, the settings file and the clock; writes nothing to disk.
 void InitializeAppState(AppState& state, const TClock& now = CurrentTimestamp);

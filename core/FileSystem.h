@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
-// The few file operations the settings need, by wide path with "\" as separator.
+// The few file operations the settings and the history need, by wide path with "\" as separator.
 
 // The whole content, byte for byte; empty when the file cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::wstring& file);
@@ -25,3 +27,13 @@ std::error_code WriteWholeFile(const std::wstring& file, const std::string& cont
 std::error_code ReplaceFileWith(const std::wstring& target, const std::wstring& source);
 
 void RemoveFile(const std::wstring& file);
+
+// Adds the content at the end of the file, creating it if needed, and makes sure it reached the disk.
+std::error_code AppendToFile(const std::wstring& file, const std::string& content);
+
+// Hands the content on in pieces of a few kilobytes, so that a long file is never held whole; false
+// when the file cannot be opened or read (the pieces so far were handed on).
+bool ReadFileInPieces(const std::wstring& file, const std::function<void(std::string_view piece)>& take);
+
+// The file's last byte; empty when the file is missing, empty or cannot be read.
+std::optional<char> LastByteOfFile(const std::wstring& file);

@@ -69,3 +69,42 @@ void RemoveFile(const std::wstring& file) {
     std::error_code ignored;
     std::filesystem::remove(FileSystemPath(file), ignored);
 }
+
+std::error_code AppendToFile(const std::wstring& file, const std::string& content) {
+    std::FILE* const stream = std::fopen(FileSystemPath(file).c_str(), "ab");
+    if (stream == nullptr) {
+        return LastError();
+    }
+    std::error_code error;
+    if (std::fwrite(content.data(), 1, content.size(), stream) != content.size() || std::fflush(stream) != 0) {
+        error = LastError();
+    }
+    if (std::fclose(stream) != 0 && !error) {
+        error = LastError();
+    }
+    return error;
+}
+
+bool ReadFileInPieces(const std::wstring& file, const std::function<void(std::string_view piece)>& take) {
+    std::ifstream input(FileSystemPath(file), std::ios::binary);
+    if (!input.is_open()) {
+        return false;
+    }
+    char buffer[16384];
+    while (input.read(buffer, sizeof buffer) || input.gcount() > 0) {
+        take(std::string_view(buffer, static_cast<std::size_t>(input.gcount())));
+    }
+    return !input.bad();
+}
+
+std::optional<char> LastByteOfFile(const std::wstring& file) {
+    std::ifstream input(FileSystemPath(file), std::ios::binary | std::ios::ate);
+    if (!input.is_open() || input.tellg() <= 0 || !input.seekg(-1, std::ios::end)) {
+        return std::nullopt;
+    }
+    const int last = input.get();
+    if (last == std::ifstream::traits_type::eof()) {
+        return std::nullopt;
+    }
+    return static_cast<char>(last);
+}

@@ -69,3 +69,61 @@ std::error_code ReplaceFileWith(const std::wstring& target, const std::wstring& 
 void RemoveFile(const std::wstring& file) {
     DeleteFileW(file.c_str());
 }
+
+namespace {
+
+TKernelHandle OpenFile(const std::wstring& file, DWORD access, DWORD disposition) {
+    return TKernelHandle(OpenedFile(
+        CreateFileW(file.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr)));
+}
+
+}  // namespace
+
+std::error_code AppendToFile(const std::wstring& file, const std::string& content) {
+    TKernelHandle handle = OpenFile(file, FILE_APPEND_DATA, OPEN_ALWAYS);
+    if (!handle) {
+        return LastError();
+    }
+    DWORD written = 0;
+    std::error_code error;
+    if (!WriteFile(handle.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
+        !FlushFileBuffers(handle.Get())) {
+        error = LastError();
+    } else if (written != content.size()) {
+        error = std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category());
+    }
+    // Closed here rather than by the holder: a failed close may be the first word of a failed write.
+    if (!CloseHandle(handle.Detach()) && !error) {
+        error = LastError();
+    }
+    return error;
+}
+
+bool ReadFileInPieces(const std::wstring& file, const std::function<void(std::string_view piece)>& take) {
+    const TKernelHandle handle = OpenFile(file, GENERIC_READ, OPEN_EXISTING);
+    if (!handle) {
+        return false;
+    }
+    char buffer[16384];
+    DWORD read = 0;
+    while (ReadFile(handle.Get(), buffer, sizeof buffer, &read, nullptr)) {
+        if (read == 0) {
+            return true;
+        }
+        take(std::string_view(buffer, read));
+    }
+    return false;
+}
+
+std::optional<char> LastByteOfFile(const std::wstring& file) {
+    const TKernelHandle handle = OpenFile(file, GENERIC_READ, OPEN_EXISTING);
+    LARGE_INTEGER back{};
+    back.QuadPart = -1;
+    char last = 0;
+    DWORD read = 0;
+    if (!handle || !SetFilePointerEx(handle.Get(), back, nullptr, FILE_END) ||
+        !ReadFile(handle.Get(), &last, 1, &read, nullptr) || read != 1) {
+        return std::nullopt;
+    }
+    return last;
+}

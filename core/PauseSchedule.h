@@ -94,6 +94,7 @@ TWaitReason OnTimerTick(AppState& state, TPauseView& pauseWindow, const TClock& 
     if (reason == TWaitReason::none) {
         state.pauseEnd = ShiftTimestamp(now(), state.pauseLength, true);
         pauseWindow.ShowTimeLeft(TimestampDifference(now(), state.pauseEnd));
+        TellScheduleEvent(state, {TScheduleEvent::TType::pauseShown, {}});
     }
     return reason;
 }
@@ -107,6 +108,7 @@ void OnPauseDismissed(AppState& state, TPauseView& pauseWindow, const TClock& no
         return;
     }
     state.nextPauseStart = ShiftTimestamp(now(), state.interval, true);
+    TellScheduleEvent(state, {TScheduleEvent::TType::pauseDismissed, {}});
 }
 
 // Run when the user accepts new settings. Each stored time moves back by its old duration and then
@@ -149,7 +151,9 @@ void OnUserReturned(AppState& state, TAbsence& absence, TAbsence::TReason reason
             state.pauseEnd = ShiftTimestamp(now(), "00:00:01", false);
         }
         pauseWindow.ShowTimeLeft(TimestampDifference(now(), state.pauseEnd));
+        TellScheduleEvent(state, {TScheduleEvent::TType::pauseEndedByAbsence, {}});
         return;
     }
     state.nextPauseStart = ShiftTimestamp(now(), state.interval, true);
+    TellScheduleEvent(state, {TScheduleEvent::TType::timeAwayCounted, since, reason});
 }

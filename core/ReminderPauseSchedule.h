@@ -17,24 +17,30 @@
 
 // Run when the user chooses to pause the reminders. A pause that began meanwhile (the timer ticks
 // on while the menu is open) cannot be cut short, so the choice is then ignored.
+// The state is told when the reminders were paused.
 template <typename TPauseView>
 void OnRemindersPaused(TReminderPause& reminderPause, const TPauseView& pauseWindow, TReminderPause::TChoice choice,
-                       const TClock& now, const TClock& wallNow) {
+                       const TClock& now, const TClock& wallNow, const AppState* state = nullptr) {
     if (pauseWindow.IsShown) {
         return;
     }
     const std::string wall = wallNow();
     reminderPause.Begin(now(), wall, TReminderPause::LengthOf(choice, wall));
+    if (state != nullptr && reminderPause.IsActive()) {
+        TellScheduleEvent(*state, {TScheduleEvent::TType::remindersPaused, {}});
+    }
 }
 
 // Run on "Resume reminders", and by the tick once the time is up: the next pause comes one interval
 // from now, as after a pause.
-inline void OnRemindersResumed(AppState& state, TReminderPause& reminderPause, const TClock& now) {
+inline void OnRemindersResumed(AppState& state, TReminderPause& reminderPause, const TClock& now,
+                               TScheduleEvent::TType how = TScheduleEvent::TType::remindersResumed) {
     if (!reminderPause.IsActive()) {
         return;
     }
     reminderPause.End();
     state.nextPauseStart = ShiftTimestamp(now(), state.interval, true);
+    TellScheduleEvent(state, {how, {}});
 }
 
 // Run on every tick before the pause schedule's OnTimerTick, which runs only when this is false:
@@ -42,7 +48,7 @@ inline void OnRemindersResumed(AppState& state, TReminderPause& reminderPause, c
 // time is up resumes them.
 inline bool HoldsReminders(AppState& state, TReminderPause& reminderPause, const TClock& now) {
     if (reminderPause.IsOver(now())) {
-        OnRemindersResumed(state, reminderPause, now);
+        OnRemindersResumed(state, reminderPause, now, TScheduleEvent::TType::remindersEnded);
     }
     return reminderPause.IsActive();
 }

@@ -6,11 +6,7 @@
 
 #include <iterator>
 
-namespace {
-
-// The system's description of the error in the user's language, without its line end; the code
-// alone when the system has none.
-std::wstring Reason(const TTexts& texts, std::error_code error) {
+std::wstring FailureReason(const TTexts& texts, std::error_code error) {
     const std::wstring code = std::to_wstring(static_cast<DWORD>(error.value()));
     wchar_t text[512] = {};
     DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
@@ -23,9 +19,7 @@ std::wstring Reason(const TTexts& texts, std::error_code error) {
                        : texts.Format(IDS_SAVE_FAILED_REASON, {std::wstring(text, length), code});
 }
 
-}  // namespace
-
 void ReportSaveFailure(const TWindow& owner, const TTexts& texts, const std::wstring& file, std::error_code error) {
-    const std::wstring text = texts.Format(IDS_SAVE_FAILED, {file, Reason(texts, error)});
+    const std::wstring text = texts.Format(IDS_SAVE_FAILED, {file, FailureReason(texts, error)});
     MessageBoxW(owner.GetHandle(), text.c_str(), texts.Text(IDS_PROGRAM_NAME).c_str(), MB_OK | MB_ICONWARNING);
 }

@@ -11,15 +11,15 @@
 #include <vector>
 
 void OnTrayMenu(TConfigurationWindow& configWindow, const TTexts& texts, const std::wstring& helpFilePath,
-                const TReminderPauseMenu& reminders, std::optional<TPoint> at) {
-    std::vector<TMenuItem> items{texts.Text(IDS_MENU_CONFIGURE), texts.Text(IDS_MENU_HELP),
+                const TReminderPauseMenu& reminders, const TCallback& onStatistics, std::optional<TPoint> at) {
+    std::vector<TMenuItem> items{texts.Text(IDS_MENU_CONFIGURE), texts.Text(IDS_MENU_STATISTICS), texts.Text(IDS_MENU_HELP),
                                  {texts.Text(IDS_MENU_PAUSE_REMINDERS), reminders.available},
                                  texts.Text(IDS_MENU_CLOSE)};
     if (reminders.paused) {
-        items[2].subItems = {texts.Text(IDS_MENU_RESUME_REMINDERS)};
+        items[3].subItems = {texts.Text(IDS_MENU_RESUME_REMINDERS)};
     } else {
         // In the order of TReminderPause::TChoice.
-        items[2].subItems = {texts.Text(IDS_MENU_FOR_30_MINUTES), texts.Text(IDS_MENU_FOR_1_HOUR),
+        items[3].subItems = {texts.Text(IDS_MENU_FOR_30_MINUTES), texts.Text(IDS_MENU_FOR_1_HOUR),
                              texts.Text(IDS_MENU_FOR_2_HOURS), texts.Text(IDS_MENU_UNTIL_TOMORROW)};
     }
     const TMenuChoice choice = ShowPopupMenuItems(items, 0, at);
@@ -28,16 +28,21 @@ void OnTrayMenu(TConfigurationWindow& configWindow, const TTexts& texts, const s
         configWindow.Open();
         break;
     case 1:
-        OpenHelp(helpFilePath, texts.Tag());
+        if (onStatistics) {
+            onStatistics();
+        }
         break;
     case 2:
+        OpenHelp(helpFilePath, texts.Tag());
+        break;
+    case 3:
         if (reminders.paused && reminders.onResume) {
             reminders.onResume();
         } else if (!reminders.paused && choice.subItem >= 0 && reminders.onPause) {
             reminders.onPause(static_cast<TReminderPause::TChoice>(choice.subItem));
         }
         break;
-    case 3:
+    case 4:
         Quit();
         break;
     default:

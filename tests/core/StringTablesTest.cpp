@@ -17,7 +17,9 @@ const std::map<int, TFormRule> formRules{{IDS_HEADS_UP_PAUSE_SECONDS, TFormRule:
                                          {IDS_HEADS_UP_PAUSE_MINUTES, TFormRule::article},
                                          {IDS_HEADS_UP_PAUSE_HOURS, TFormRule::article},
                                          {IDS_HEADS_UP_IN_SECONDS, TFormRule::plural},
-                                         {IDS_HEADS_UP_IN_MINUTES, TFormRule::plural}};
+                                         {IDS_HEADS_UP_IN_MINUTES, TFormRule::plural},
+                                         {IDS_STATISTICS_DAY_PAUSES, TFormRule::plural},
+                                         {IDS_STATISTICS_DAY_BREAKS, TFormRule::plural}};
 
 std::vector<std::wstring> Forms(const std::wstring& text) {
     std::vector<std::wstring> forms;

@@ -19,7 +19,7 @@ from tavelin_screen import Screen
 # The dialog font's small colon after "left" is at times not read; the digits always are.
 COUNTDOWN = re.compile(pattern(EN["IDS_TIME_LEFT"], r"(\d\d):(\d\d):(\d\d)").replace(":", ":?", 1) + "$")
 # The tray menu's items and those of its submenu "Pause reminders", by text id, top to bottom.
-MENU = ["IDS_MENU_CONFIGURE", "IDS_MENU_HELP", "IDS_MENU_PAUSE_REMINDERS", "IDS_MENU_CLOSE"]
+MENU = ["IDS_MENU_CONFIGURE", "IDS_MENU_STATISTICS", "IDS_MENU_HELP", "IDS_MENU_PAUSE_REMINDERS", "IDS_MENU_CLOSE"]
 SUBMENU = ["IDS_MENU_FOR_30_MINUTES", "IDS_MENU_FOR_1_HOUR", "IDS_MENU_FOR_2_HOURS", "IDS_MENU_UNTIL_TOMORROW"]
 
 

@@ -108,6 +108,7 @@ class Environment:
         self.screenshots.mkdir(parents=True, exist_ok=True)
         self.settings_file = settings_file(self.prefix)
         self.data_folder = self.settings_file.parent
+        self.history_file = self.data_folder / "history.csv"
 
     def write_settings(self, content):
         """Writes the settings file, bytes as settings_bytes makes them."""
@@ -115,9 +116,10 @@ class Environment:
         self.settings_file.write_bytes(content)
 
     def remove_settings(self):
-        """No settings file and no data folder, as for a user who never saved."""
-        if self.settings_file.exists():
-            self.settings_file.unlink()
+        """No settings file, no history and no data folder, as for a user who never saved."""
+        for file in (self.settings_file, self.history_file):
+            if file.exists():
+                file.unlink()
         if self.data_folder.exists():
             self.data_folder.rmdir()
 

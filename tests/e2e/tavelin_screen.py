@@ -68,6 +68,16 @@ class Screen:
         pixels = data[header.end():]
         return [pixels[row * width:(row + 1) * width] for row in range(height)]
 
+    @staticmethod
+    def color_pixels(shot, rect):
+        """Rows of (red, green, blue) tuples of a screen rectangle."""
+        left, top, right, bottom = rect
+        width = right - left
+        data = subprocess.run([*AFTER_THE_FACT, "convert", str(shot), "-crop", f"{width}x{bottom - top}+{left}+{top}",
+                               "+repage", "-depth", "8", "rgb:-"], capture_output=True, timeout=30, check=True).stdout
+        pixels = [tuple(data[i:i + 3]) for i in range(0, len(data), 3)]
+        return [pixels[row * width:(row + 1) * width] for row in range(len(pixels) // width)]
+
     @classmethod
     def stroke_width(cls, shot, rect):
         """Mean length of the horizontal runs of inked pixels, smoothed edges included: about 1.5

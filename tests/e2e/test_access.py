@@ -1,38 +1,18 @@
 """End-to-end scenarios of accessibility: both windows in high-contrast schemes and the tray icon from
 the keyboard."""
 
-import pathlib
-import tempfile
 import time
 import unittest
 
 from string_tables import EN
+from tavelin_colors import COLORS_KEY, SCHEMES, set_scheme
 from tavelin_case import TavelinTestCase
 from tavelin_driver import CONFIG_CAPTION, PAUSE_CAPTION, centre, inset, reads_whole, run, settings_bytes, wait_for
-
-COLORS_KEY = r"HKCU\Control Panel\Colors"
-# The registry colours of each scheme, as Windows' high-contrast themes set them; gray is the face's
-# and the text's 8-bit gray value.
-SCHEMES = {
-    "HighContrastBlack": {"face": "0 0 0", "text": "255 255 255", "gray": (0, 255)},
-    "HighContrastWhite": {"face": "255 255 255", "text": "0 0 0", "gray": (255, 0)},
-}
 
 
 class AccessTestCase(TavelinTestCase):
     def set_scheme(self, face, text, window=None, window_text=None):
-        """Wine reads the colours when its server starts, so the server is restarted around the change.
-        The presence keeper stops first: a probe it started meanwhile would keep the new server's
-        first processes, and with them the output of the registry query, alive."""
-        self.stop_presence()
-        self.probe.stop()
-        with tempfile.TemporaryDirectory() as folder:
-            reg = pathlib.Path(folder) / "colors.reg"
-            values = "".join(f'"{name}"="{value}"\r\n' for name, value in
-                             (("ButtonFace", face), ("ButtonText", text), ("Window", window or face),
-                              ("WindowText", window_text or text)))
-            reg.write_text("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n" + values, newline="")
-            self.environment.change_registry(["regedit", "/S", f"Z:{reg}"], COLORS_KEY, "ButtonFace", face)
+        set_scheme(self, face, text, window, window_text)
 
 
 class HighContrastTest(AccessTestCase):

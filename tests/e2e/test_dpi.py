@@ -122,7 +122,8 @@ class BuildTest(unittest.TestCase):
             self.assertNotRegex(imports, rf"\b{name}\b")
 
     def test_the_exe_stays_small(self):
-        self.assertLess(self.exe.stat().st_size, 400 * 1024)
+        # The budget grew from 400 KB with the statistics window and its texts in eleven languages.
+        self.assertLess(self.exe.stat().st_size, 450 * 1024)
 
 
 if __name__ == "__main__":

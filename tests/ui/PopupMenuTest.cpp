@@ -142,7 +142,7 @@ protected:
         return reminders;
     }
     void ShowTrayMenu(int position, const TReminderPauseMenu& reminders, int subPosition = -1) {
-        RunMenu(position, seen, [&] { OnTrayMenu(configWindow, EnglishResourceTexts(), helpFilePath, reminders); return 0; }, subPosition);
+        RunMenu(position, seen, [&] { OnTrayMenu(configWindow, EnglishResourceTexts(), helpFilePath, reminders, [this] { ++statisticsOpened; }); return 0; }, subPosition);
     }
 
     std::wstring helpFilePath = L"C:/nowhere/Help.chm";
@@ -151,18 +151,28 @@ protected:
     TMenuSeen seen;
     std::vector<TReminderPause::TChoice> pauses;
     int resumes = 0;
+    int statisticsOpened = 0;
 };
 
-TEST_F(TrayMenuTest, OffersConfigureHelpPauseRemindersCloseWithConfigureAsDefault) {
+TEST_F(TrayMenuTest, OffersConfigureStatisticsHelpPauseRemindersCloseWithConfigureAsDefault) {
     ShowTrayMenu(-1, Reminders(true, false));
     ASSERT_TRUE(seen.open);
-    EXPECT_EQ(seen.items, (std::vector<std::wstring>{L"Configure", L"Help", L"Pause reminders", L"Close"}));
-    EXPECT_EQ(seen.enabled, (std::vector<bool>{true, true, true, true}));
-    EXPECT_EQ(seen.subItems[2],
+    EXPECT_EQ(seen.items,
+              (std::vector<std::wstring>{L"Configure", L"Statistics", L"Help", L"Pause reminders", L"Close"}));
+    EXPECT_EQ(seen.enabled, (std::vector<bool>{true, true, true, true, true}));
+    EXPECT_EQ(seen.subItems[3],
               (std::vector<std::wstring>{L"For 30 minutes", L"For 1 hour", L"For 2 hours", L"Until tomorrow"}));
     EXPECT_EQ(seen.defaultIndex, 0);
     EXPECT_TRUE(pauses.empty());
     EXPECT_EQ(resumes, 0);
+    EXPECT_EQ(statisticsOpened, 0);
+    EXPECT_FALSE(IsWindowVisible(configWindow.GetHandle()));
+    EXPECT_FALSE(QuitPosted());
+}
+
+TEST_F(TrayMenuTest, StatisticsOpensTheStatistics) {
+    ShowTrayMenu(1, Reminders(true, false));
+    EXPECT_EQ(statisticsOpened, 1);
     EXPECT_FALSE(IsWindowVisible(configWindow.GetHandle()));
     EXPECT_FALSE(QuitPosted());
 }
@@ -174,7 +184,7 @@ TEST_F(TrayMenuTest, ConfigureOpensTheConfigurationWindow) {
 }
 
 TEST_F(TrayMenuTest, CloseEndsTheMessageLoop) {
-    ShowTrayMenu(3, Reminders(true, false));
+    ShowTrayMenu(4, Reminders(true, false));
     EXPECT_TRUE(QuitPosted());
     EXPECT_FALSE(IsWindowVisible(configWindow.GetHandle()));
 }
@@ -193,11 +203,11 @@ class TrayReminderItemTest : public TrayMenuTest, public testing::WithParamInter
 
 TEST_P(TrayReminderItemTest, PausesResumesOrIsDisabledDuringAPause) {
     const TReminderItemCase& c = GetParam();
-    ShowTrayMenu(2, Reminders(c.available, c.paused), c.subPosition);
+    ShowTrayMenu(3, Reminders(c.available, c.paused), c.subPosition);
     ASSERT_TRUE(seen.open);
-    EXPECT_EQ(seen.items[2], L"Pause reminders");
-    EXPECT_EQ(seen.enabled[2], c.available);
-    EXPECT_EQ(seen.subItems[2], c.subItems);
+    EXPECT_EQ(seen.items[3], L"Pause reminders");
+    EXPECT_EQ(seen.enabled[3], c.available);
+    EXPECT_EQ(seen.subItems[3], c.subItems);
     EXPECT_EQ(pauses, c.pauses);
     EXPECT_EQ(resumes, c.resumes);
     EXPECT_FALSE(QuitPosted());
