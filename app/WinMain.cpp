@@ -105,7 +105,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
     configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength) {
         // Reported while the window is still shown, so the box stands over the values it concerns.
-        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength, now)) {
+        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength, state.options, now)) {
             ReportSaveFailure(configWindow, texts, SettingsFilePath(state.dataFolder), error);
         }
     };

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "core/TClock.h"
+#include "core/TSettingsOptions.h"
 #include "core/TimeText.h"
 
 #include <string>
 
-// The application state: where the settings and the help live, the two settings, and when the
+// The application state: where the settings and the help live, the settings, and when the
 // next pause begins and the current or last one ends.
 struct AppState {
     std::wstring dataFolder;
@@ -16,6 +17,8 @@ struct AppState {
     std::string pauseEnd;
     // The pause start the last heads-up announced, so that each start is announced once.
     std::string headsUpGivenFor;
+    // The settings beyond the two times.
+    TSettingsOptions options;
 };
 
 // Fills the state from the defaults, the settings file and the clock; writes nothing to disk.

@@ -109,23 +109,25 @@ void OnPauseDismissed(AppState& state, TPauseView& pauseWindow, const TClock& no
     state.nextPauseStart = ShiftTimestamp(now(), state.interval, true);
 }
 
-// Run when the user accepts new settings. Each stored time moves back by its old duration and then
+// Run when the user accepts new settings (the times and the options). Each stored time moves back by its old duration and then
 // forward by the new one, so the next pause keeps its base and a running pause its beginning. The
 // values in memory are taken over before the file is written and hold even if writing fails; the
 // result is the save's error, for the caller to report.
 template <typename TPauseView>
 std::error_code OnSettingsAccepted(AppState& state, TPauseView& pauseWindow, const std::string& newInterval,
-                                   const std::string& newPauseLength, const TClock& now) {
+                                   const std::string& newPauseLength, const TSettingsOptions& newOptions,
+                                   const TClock& now) {
     state.nextPauseStart = ShiftTimestamp(state.nextPauseStart, state.interval, false);
     state.interval = newInterval;
     state.nextPauseStart = ShiftTimestamp(state.nextPauseStart, state.interval, true);
     state.pauseEnd = ShiftTimestamp(state.pauseEnd, state.pauseLength, false);
     state.pauseLength = newPauseLength;
     state.pauseEnd = ShiftTimestamp(state.pauseEnd, state.pauseLength, true);
+    state.options = newOptions;
     if (pauseWindow.IsShown) {
         pauseWindow.ShowTimeLeft(TimestampDifference(now(), state.pauseEnd));
     }
-    return SaveSettings(state.dataFolder, state.interval, state.pauseLength);
+    return SaveSettings(state.dataFolder, state.interval, state.pauseLength, state.options);
 }
 
 // Run when the session is locked or the computer goes to sleep.

@@ -38,9 +38,10 @@ protected:
         window.Hide();
         OnPauseDismissed(state, window, clock);
     }
-    std::error_code Accept(const std::string& time, const std::string& interval, const std::string& pauseLength) {
+    std::error_code Accept(const std::string& time, const std::string& interval, const std::string& pauseLength,
+                           const TSettingsOptions& options = {}) {
         now = time;
-        return OnSettingsAccepted(state, window, interval, pauseLength, clock);
+        return OnSettingsAccepted(state, window, interval, pauseLength, options, clock);
     }
     // Begins a pause with the given time left before its end.
     void BeginPause(const std::string& time) {
