@@ -17,6 +17,7 @@ TPauseWindow::TPauseWindow(TWindowList& dialogWindows, const TTexts& languageTex
       title(*this, texts.Text(IDS_PAUSE_TITLE)),
       button(*this, texts.Text(IDS_PAUSE_BUTTON), true),
       cancelHandler(*this),
+      keepInFront(*this),
       requiredSize(0, 0),
       workArea{},
       IsShown(false),
@@ -46,6 +47,8 @@ void TPauseWindow::ShowTimeLeft(const std::string& remaining) {
     FitToLayout();
     CentreOnWorkArea(*this, workArea);
 
+    // Every second, so that a topmost window of another program that came over it goes under again.
+    keepInFront.Hold();
     const bool showing = !IsShown;
     if (showing) {
         Show(true);
@@ -99,6 +102,7 @@ const TControlText* TPauseWindow::GetTimeLeftText() const {
 }
 
 void TPauseWindow::Dismiss() {
+    keepInFront.Release();
     Hide();
     IsShown = false;
     if (OnDismissed) {

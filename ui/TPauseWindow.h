@@ -6,6 +6,7 @@
 #include "toolkit/TCallback.h"
 #include "toolkit/TControlButton.h"
 #include "toolkit/TControlCancelHandler.h"
+#include "toolkit/TControlKeepInFront.h"
 #include "toolkit/TControlText.h"
 #include "toolkit/TSize.h"
 #include "toolkit/TWindow.h"
@@ -26,7 +27,8 @@ public:
     // Shows the remaining duration text, or "enough" for the empty text, and enables the button only
     // then. Brings the window to the front only when it was hidden, so the countdown does not steal
     // the focus every second. Centres it on the monitor under the pointer when it was hidden, and
-    // on that same monitor while it shows.
+    // on that same monitor while it shows. From the first call until the dismissal the window stays
+    // above every other window and is restored whenever it is minimized.
     void ShowTimeLeft(const std::string& remaining);
 
     // Places the controls in one centred column and records the client size they need; margins and
@@ -47,6 +49,7 @@ private:
     TControlText title;
     TControlButton button;
     TControlCancelHandler cancelHandler;
+    TControlKeepInFront keepInFront;
     TSize requiredSize;
     RECT workArea;
 
