@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
+#include "core/PauseNow.h"
 #include "core/PauseSchedule.h"
 #include "core/Presence.h"
 #include "core/Presentation.h"
@@ -130,7 +131,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             OnRemindersPaused(reminderPause, pauseWindow, choice, now, CurrentTimestamp);
         };
         reminders.onResume = [&] { OnRemindersResumed(state, reminderPause, now); };
-        OnTrayMenu(configWindow, texts, state.helpFilePath, reminders, trayIcon.GetMenuAnchor());
+        TPauseNowMenu pauseNow;
+        pauseNow.available = !pauseWindow.IsShown;
+        pauseNow.onTake = [&] { OnPauseTakenNow(state, pauseWindow, now); };
+        OnTrayMenu(configWindow, texts, state.helpFilePath, reminders, pauseNow, trayIcon.GetMenuAnchor());
         showReminderState();
     });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
@@ -153,7 +157,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TRepeatedAction timer(
         [&] {
             waiting = TWaitReason::none;
-            if (!HoldsReminders(state, reminderPause, now)) {
+            if (HoldsReminders(state, reminderPause, now)) {
+                OnHeldTick(state, pauseWindow, now);
+            } else {
                 waiting = OnTimerTick(state, pauseWindow, now, absence, presence, headsUp);
             }
             showReminderState();

@@ -17,6 +17,8 @@ struct AppState {
     std::string pauseEnd;
     // The pause start the last heads-up announced, so that each start is announced once.
     std::string headsUpGivenFor;
+    // The end of the last pause whose end was heard or needs no sound (see TakeEndSoundCue).
+    std::string endHeardFor;
     // The settings beyond the two times.
     TSettingsOptions options;
 };

@@ -136,8 +136,8 @@ inline void OnUserLeft(TAbsence& absence, TAbsence::TReason reason, const TClock
 }
 
 // Run when the session is unlocked, the computer wakes or input ends an idle stretch. Time away at least as long as a pause is
-// taken as the pause: a pause in progress is over at once (a dismissal then ends it), and while
-// waiting the next pause is timed one interval from the return. A shorter absence changes nothing.
+// taken as the pause: a pause in progress is over at once (a dismissal then ends it, and no end
+// sound comes), and while waiting the next pause is timed one interval from the return. A shorter absence changes nothing.
 template <typename TPauseView>
 void OnUserReturned(AppState& state, TAbsence& absence, TAbsence::TReason reason, TPauseView& pauseWindow,
                     const TClock& now) {
@@ -150,6 +150,7 @@ void OnUserReturned(AppState& state, TAbsence& absence, TAbsence::TReason reason
         if (!(state.pauseEnd < now())) {
             state.pauseEnd = ShiftTimestamp(now(), "00:00:01", false);
         }
+        state.endHeardFor = state.pauseEnd;
         pauseWindow.ShowTimeLeft(TimestampDifference(now(), state.pauseEnd));
         return;
     }

@@ -10,9 +10,10 @@
 #include <vector>
 
 void OnTrayMenu(TConfigurationWindow& configWindow, const TTexts& texts, const std::wstring& helpFilePath,
-                const TReminderPauseMenu& reminders, std::optional<TPoint> at) {
+                const TReminderPauseMenu& reminders, const TPauseNowMenu& pauseNow, std::optional<TPoint> at) {
     std::vector<TMenuItem> items{texts.Text(IDS_MENU_CONFIGURE), texts.Text(IDS_MENU_HELP),
                                  {texts.Text(IDS_MENU_PAUSE_REMINDERS), reminders.available},
+                                 {texts.Text(IDS_MENU_TAKE_PAUSE_NOW), pauseNow.available},
                                  texts.Text(IDS_MENU_CLOSE)};
     if (reminders.paused) {
         items[2].subItems = {texts.Text(IDS_MENU_RESUME_REMINDERS)};
@@ -37,6 +38,11 @@ void OnTrayMenu(TConfigurationWindow& configWindow, const TTexts& texts, const s
         }
         break;
     case 3:
+        if (pauseNow.onTake) {
+            pauseNow.onTake();
+        }
+        break;
+    case 4:
         Quit();
         break;
     default:

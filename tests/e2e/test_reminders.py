@@ -96,7 +96,7 @@ class RemindersPauseTest(RemindersTestCase):
         before = datetime.datetime.now()
         items, lengths = self.choose_in_submenu("For 30 minutes", "reminders-choose")
         after = datetime.datetime.now()
-        self.assertEqual(items, ["Configure", "Help", "Pause reminders", "Close"])
+        self.assertEqual(items, ["Configure", "Help", "Pause reminders", "Take a pause now", "Close"])
         self.assertEqual(lengths, ["For 30 minutes", "For 1 hour", "For 2 hours", "Until tomorrow"])
         self.assertFalse(self.pause_shown(), "chosen before the first pause")
         self.assertTrue(wait_for(lambda: self.icon_looks_paused("icon-paused"), 3, "the paused look"))

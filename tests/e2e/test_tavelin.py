@@ -186,7 +186,7 @@ class StartupTest(TavelinTestCase):
         shot, lines = self.menu_items("menu")
         # The submenu's arrow is read as ">" or the like.
         self.assertEqual([text.rstrip(" >»›") for text, _ in lines],
-                         ["Configure", "Help", "Pause reminders", "Close"])
+                         ["Configure", "Help", "Pause reminders", "Take a pause now", "Close"])
         widths = [self.screen.stroke_width(shot, box) for _, box in lines]
         self.assertGreater(widths[0], 1.25 * max(widths[1:]), f"only Configure is bold: strokes {widths}")
 
