@@ -7,13 +7,17 @@ the next start in the prefix by seconds."""
 import json
 import os
 import pathlib
-import pwd
 import re
 import statistics
 import subprocess
 import sys
 import tempfile
 import time
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "e2e"))
+
+from tavelin_driver import settings_bytes, settings_file, wait_for  # noqa: E402
+from tavelin_screen import Screen  # noqa: E402
 
 LAUNCH_RUNS = 7
 TICKS = os.sysconf("SC_CLK_TCK")
@@ -31,8 +35,7 @@ class Bench:
         self.floor = self.bin / "TavelinFloor.exe"
         self.driver = self.bin / "TavelinBenchDriver.exe"
         self.prefix = os.environ["WINEPREFIX"]
-        user = pwd.getpwuid(os.getuid()).pw_name
-        self.data_folder = pathlib.Path(self.prefix, "drive_c", "users", user, "AppData", "Roaming", "Tavelin")
+        self.settings = settings_file(self.prefix)
 
     def drive(self, *args, timeout):
         """Runs the driver; a program it starts inherits its output, so that goes through files."""
@@ -77,28 +80,10 @@ class Bench:
         return milliseconds, self.unix_pid(exe)
 
     @staticmethod
-    def click(x, y, button):
-        # Wine's tray and menus react to the motion first, so the click follows after a pause.
-        subprocess.run(["xdotool", "mousemove", str(x), str(y), "sleep", "0.3", "click", str(button)],
-                       check=True, timeout=30)
-
-    @staticmethod
     def tray_icon():
-        """Centre of the first icon in Wine's tray window, from its absolute position (under a
-        window manager the window is framed and xdotool's geometry is shifted)."""
-        deadline = time.monotonic() + 30
-        while time.monotonic() < deadline:
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Wine System Tray$"],
-                                   capture_output=True, text=True, timeout=30).stdout.split()
-            if found:
-                info = subprocess.run(["xwininfo", "-id", found[0]], capture_output=True, text=True,
-                                      check=True, timeout=30).stdout
-                value = {key: int(re.search(rf"{key}:\s+(-?\d+)", info).group(1))
-                         for key in ("Absolute upper-left X", "Absolute upper-left Y", "Height")}
-                half = value["Height"] // 2
-                return value["Absolute upper-left X"] + half, value["Absolute upper-left Y"] + half
-            time.sleep(0.2)
-        raise RuntimeError("no tray window")
+        """Centre of the first icon in Wine's tray window, a square as high as the window."""
+        x, y, _, height = wait_for(Screen.tray, 30, "Wine's tray window", interval=0.2)
+        return x + height // 2, y + height // 2
 
     @staticmethod
     def wait_gone(pid, timeout=30):
@@ -109,12 +94,11 @@ class Bench:
             time.sleep(0.1)
 
     def close(self, exe, pid):
-        x, y = self.tray_icon()
-        self.click(x, y, 3)
+        Screen.click(*self.tray_icon(), button=3)
         if exe == self.tavelin:
             left, top, right, bottom = map(int, self.drive("menu", timeout=120).split())
             # "Close" is the last of four items of equal height.
-            self.click((left + right) // 2, bottom - (bottom - top) // 8, 1)
+            Screen.click((left + right) // 2, bottom - (bottom - top) // 8)
         self.wait_gone(pid)
 
     def launch_times(self):
@@ -140,9 +124,8 @@ class Bench:
         return memory, cpu
 
     def pause_cycles(self, counts):
-        self.data_folder.mkdir(parents=True, exist_ok=True)
-        settings = self.data_folder / "config"
-        settings.write_bytes(b"00:00:01\r\n00:00:01\r\n")
+        self.settings.parent.mkdir(parents=True, exist_ok=True)
+        self.settings.write_bytes(settings_bytes(1, 1))
         _, pid = self.launch(self.tavelin)
         time.sleep(3)
         memory = {0: self.rss_anon_kb(pid)}
@@ -155,7 +138,7 @@ class Bench:
         # Closing during a pause: between two pauses the next one could come up under the menu.
         self.drive("waitpause", timeout=120)
         self.close(self.tavelin, pid)
-        settings.unlink()
+        self.settings.unlink()
         return memory
 
 

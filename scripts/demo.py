@@ -20,8 +20,10 @@ import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "e2e"))
 
-from tavelin_driver import PAUSE_CAPTION, Environment, Probe, Screen, reads_whole, run, wait_for  # noqa: E402
-from test_tavelin import TavelinTestCase, seconds  # noqa: E402
+from string_tables import EN  # noqa: E402
+from tavelin_case import TavelinTestCase  # noqa: E402
+from tavelin_driver import PAUSE_CAPTION, reads_whole, run, seconds, wait_for  # noqa: E402
+from tavelin_screen import Screen  # noqa: E402
 
 GIF_NAME = "pause-cycle.gif"
 # Seconds of the moving picture before the pause comes and after it has gone.
@@ -93,18 +95,11 @@ class Demo(TavelinTestCase):
 
     def __init__(self, output):
         super().__init__()
-        self.environment = Environment()
-        self.probe = Probe(self.environment.probe_exe)
-        self.screen = Screen(self.environment.screenshots)
-        self.program = None
-        self.presence = None
+        self.attach()
         self.output = output
         self.steps = Screen(output)
         interval, length = self.environment.settings_file.read_text().split()
         self.interval, self.length = seconds(interval), seconds(length)
-
-    def button_enabled(self):
-        return self.probe.child(PAUSE_CAPTION, "Button", "Back to work")["enabled"]
 
     def run_cycle(self, recorder):
         """The steps, each with its screenshot; returns the pause window and when it came and went."""
@@ -126,11 +121,11 @@ class Demo(TavelinTestCase):
 
         wait_for(self.button_enabled, self.length + 5, "the end of the pause")
         # The button is enabled a moment before the line is drawn anew.
-        wait_for(lambda: reads_whole(self.read_countdown("enough"), "Time left: enough"), 3,
+        wait_for(lambda: reads_whole(self.read_countdown("enough"), EN["IDS_TIME_LEFT_ENOUGH"]), 3,
                  "the line to say the pause is over")
         shots.append(self.steps.shot("3-enough"))
 
-        self.click_button(PAUSE_CAPTION, "Back to work")
+        self.click_button(PAUSE_CAPTION, EN["IDS_PAUSE_BUTTON"])
         self.wait_hidden(PAUSE_CAPTION)
         went = time.monotonic()
         # The empty place where the window was belongs to the picture too.
@@ -148,10 +143,7 @@ class Demo(TavelinTestCase):
             self.assertEqual(self.close_program(), 0, "Close ends the program")
         finally:
             recorder.stop()
-            self.stop_presence()
-            self.probe.stop()
-            if self.program is not None:
-                self.program.stop()
+            self.let_go()
         screen_size = [int(v) for v in run(["identify", "-format", "%w %h", str(shots[0])]).split()]
         gif = self.output / GIF_NAME
         make_gif(recorder.between(came - LEAD_IN - 1, went + LEAD_OUT), crop_rect(window, screen_size), gif)

@@ -3,7 +3,6 @@ whole pause cycle in its pictures, end by itself, and leave the normal run's set
 
 import os
 import pathlib
-import pwd
 import re
 import signal
 import subprocess
@@ -15,10 +14,11 @@ import unittest
 root = pathlib.Path(__file__).resolve().parent.parent.parent
 sys.path.insert(0, str(root / "tests" / "e2e"))
 
-from tavelin_driver import Screen, reads_whole, run  # noqa: E402
+from tavelin_driver import reads_whole, run, settings_bytes, settings_file  # noqa: E402
+from tavelin_screen import Screen  # noqa: E402
 
-NORMAL_SETTINGS = b"01:30:00\r\n00:04:00\r\n"
-DEMO_SETTINGS = b"00:00:20\r\n00:00:10\r\n"
+NORMAL_SETTINGS = settings_bytes(90 * 60, 4 * 60)
+DEMO_SETTINGS = settings_bytes(20, 10)
 # The pause window is centred on the work area, which is the whole virtual screen.
 CENTRE = (320, 200, 960, 600)
 # (screenshot, what the pause window reads there): the countdown, the window back after Esc, the end.
@@ -27,11 +27,6 @@ STEPS = [
     ("2-after-esc.png", "Make a pause"),
     ("3-enough.png", "Time left: enough"),
 ]
-
-
-def settings_file(prefix):
-    user = pwd.getpwuid(os.getuid()).pw_name
-    return prefix / "drive_c" / "users" / user / "AppData" / "Roaming" / "Tavelin" / "config"
 
 
 def tree(folder):

@@ -35,6 +35,24 @@ class StringTable:
     def __getitem__(self, name):
         return self.texts[name]
 
+    def format(self, name, *values):
+        """The text with its {0}, {1}, ... filled in, as the program fills them."""
+        return re.sub(r"\{(\d)\}", lambda m: str(values[int(m.group(1))]), self[name])
+
+    def forms(self, name):
+        """The forms of a text that has one per count ("{0} second|{0} seconds")."""
+        return self[name].split("|")
+
+
+def pattern(text, *values):
+    """A regular expression that matches the text, its {0}, {1}, ... replaced by the given expressions."""
+    return "".join(values[int(part[1])] if re.fullmatch(r"\{\d\}", part) else re.escape(part)
+                   for part in re.split(r"(\{\d\})", text))
+
 
 def tags():
     return sorted(path.stem for path in LANGUAGES.glob("*.rc"))
+
+
+# The texts every scenario but a language's own expects, as the program shows them in English.
+EN = StringTable("en")

@@ -1,60 +1,19 @@
 """End-to-end scenarios of daily use: one instance per session, /quit, the tooltip that says when,
 and a save that fails."""
 
-import re
-import subprocess
-import sys
 import time
 import unittest
 
-from tavelin_driver import CONFIG_CAPTION, PAUSE_CAPTION, centre, inset, wait_for
-from test_tavelin import TavelinTestCase
+from string_tables import EN, pattern
+from tavelin_case import TavelinTestCase
+from tavelin_driver import CONFIG_CAPTION, PAUSE_CAPTION, centre, settings_bytes, wait_for
 
-BOX_CAPTION = "Tavelin"
-
-
-class DailyTestCase(TavelinTestCase):
-    def run_exe(self, *arguments, timeout=30):
-        """A further start of Tavelin.exe, as from the Run box or a script; its exit code."""
-        started = time.monotonic()
-        done = subprocess.run(["wine", str(self.environment.exe), *arguments], cwd=self.program_workdir(),
-                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=timeout)
-        if done.returncode != 0:
-            # The program itself always ends with 0: what Wine said is the only trace of why not.
-            print(f"exit code {done.returncode}: {done.stderr.decode(errors='replace')}", file=sys.stderr)
-        return done.returncode, time.monotonic() - started
-
-    def program_workdir(self):
-        return self.program.workdir.name if self.program is not None else None
-
-    def icon_slot_drawn(self, slot):
-        """Whether the tray shows an icon in the given place of its row (0 for the first)."""
-        rect = self.icon_rect()
-        if rect is None:
-            return False
-        left, top, right, bottom = rect
-        width = right - left
-        slot_rect = (left + slot * width, top, right + slot * width, bottom)
-        values = [v for row in self.screen.gray_pixels(self.screen.shot("last-tray"), slot_rect) for v in row]
-        return max(values) - min(values) > 60
-
-    def tooltip_lines(self, step):
-        """Hovers over the icon as a user does and reads the tooltip's lines."""
-        x, y = centre(self.icon_rect())
-        self.screen.move(x - 3, y - 3)
-        time.sleep(0.3)
-        self.screen.move(x, y)
-        tips = wait_for(lambda: [w for w in self.probe.visible_windows() if w["class"] == "tooltips_class32"],
-                        10, "the icon's tooltip")
-        lines = self.screen.read_lines(self.shot(step), inset(tips[0]["rect"], 2))
-        # The pointer leaves again, so that the next hover shows the tooltip afresh.
-        self.screen.move(640, 700)
-        wait_for(lambda: not [w for w in self.probe.visible_windows() if w["class"] == "tooltips_class32"], 10,
-                 "the tooltip to go")
-        return [text for text, _ in sorted(lines, key=lambda line: line[1][1])]
+# The failed save's message box, whose caption is the program's name and whose button is the system's.
+BOX_CAPTION = EN["IDS_PROGRAM_NAME"]
+BOX_BUTTON = "OK"
 
 
-class SecondStartTest(DailyTestCase):
+class SecondStartTest(TavelinTestCase):
     def test_a_second_start_opens_the_running_ones_configuration_and_exits(self):
         program = self.start()
         pid = self.probe.window(PAUSE_CAPTION)["pid"]
@@ -84,7 +43,7 @@ class SecondStartTest(DailyTestCase):
         wait_for(lambda: not self.icon_drawn(), 10, "the icon to leave the notification area")
 
 
-class QuitTest(DailyTestCase):
+class QuitTest(TavelinTestCase):
     def test_quit_without_an_instance_does_nothing(self):
         code, seconds = self.run_exe("/quit")
         self.assertEqual(code, 0)
@@ -94,7 +53,7 @@ class QuitTest(DailyTestCase):
 
     def test_quit_ends_the_running_instance_and_waits_for_it(self):
         # Interval one second: the second run is ended during a pause.
-        for number, (argument, settings) in enumerate([("-quit", None), ("/QUIT", b"00:00:01\r\n00:05:00\r\n")]):
+        for number, (argument, settings) in enumerate([("-quit", None), ("/QUIT", settings_bytes(1, 5 * 60))]):
             with self.subTest(argument=argument):
                 program = self.start(settings)
                 if settings is not None:
@@ -105,28 +64,28 @@ class QuitTest(DailyTestCase):
                 self.assertEqual(program.wait_exit(timeout=5), 0, "it ended as Close ends it")
                 wait_for(lambda: not self.icon_drawn(), 10, "the icon to leave the notification area")
                 self.shot(f"after-quit-{number}")
-                self.program.workdir.cleanup()
-                self.program = None
+                self.forget_program()
 
 
-class TooltipTest(DailyTestCase):
+class TooltipTest(TavelinTestCase):
     def test_the_second_line_says_when_the_next_pause_comes(self):
-        self.start(b"00:30:00\r\n00:05:00\r\n")
-        self.assertEqual(self.tooltip_lines("tooltip-waiting"), ["Tavelin", "Next pause in 30 min"])
+        self.start(settings_bytes(30 * 60, 5 * 60))
+        self.assertEqual(self.tooltip_lines("tooltip-waiting"),
+                         [EN["IDS_PROGRAM_NAME"], EN.format("IDS_TIP_NEXT_PAUSE", 30)])
         self.assertEqual(self.close_program(), 0)
 
     def test_the_second_line_counts_a_pause_down_and_says_when_it_is_over(self):
-        self.start(b"00:00:01\r\n00:00:12\r\n")
+        self.start(settings_bytes(1, 12))
         self.wait_shown(PAUSE_CAPTION, timeout=10)
         lines = self.tooltip_lines("tooltip-pause")
-        self.assertEqual(lines[0], "Tavelin")
-        self.assertRegex(lines[1], r"^Pause: 00:00:(0\d|1[0-2]) left$")
-        wait_for(lambda: self.probe.child(PAUSE_CAPTION, "Button", "Back to work")["enabled"], 20, "the pause end")
-        self.assertEqual(self.tooltip_lines("tooltip-over"), ["Tavelin", "Pause over"])
+        self.assertEqual(lines[0], EN["IDS_PROGRAM_NAME"])
+        self.assertRegex(lines[1], "^" + pattern(EN["IDS_TIP_PAUSE_LEFT"], r"00:00:(0\d|1[0-2])") + "$")
+        wait_for(self.button_enabled, 20, "the pause end")
+        self.assertEqual(self.tooltip_lines("tooltip-over"), [EN["IDS_PROGRAM_NAME"], EN["IDS_TIP_PAUSE_OVER"]])
         self.assertEqual(self.close_program(), 0)
 
 
-class FailedSaveTest(DailyTestCase):
+class FailedSaveTest(TavelinTestCase):
     def test_ok_reports_a_failed_save_and_the_new_values_still_apply(self):
         # The data folder is a file: neither the folder nor the settings file can be made.
         self.environment.data_folder.parent.mkdir(parents=True, exist_ok=True)
@@ -137,7 +96,7 @@ class FailedSaveTest(DailyTestCase):
             self.screen.click(*centre(self.icon_rect()), count=2)
             config = self.wait_shown(CONFIG_CAPTION)
             self.type_times("00:00:20", "00:00:02")
-            self.click_button(CONFIG_CAPTION, "OK")
+            self.click_button(CONFIG_CAPTION, EN["IDS_OK_BUTTON"])
 
             box = self.wait_shown(BOX_CAPTION)
             self.shot("failed-save")
@@ -146,13 +105,15 @@ class FailedSaveTest(DailyTestCase):
             text = " ".join(c["text"] for c in box["children"] if c["class"].lower() == "static")
             windows_file = "C:\\users\\" + self.environment.data_folder.parent.parent.parent.name + \
                 "\\AppData\\Roaming\\Tavelin\\config"
-            self.assertIn("The settings could not be saved to the file", text)
+            message = EN["IDS_SAVE_FAILED"].split("\n")
+            self.assertIn(message[0], text)
             self.assertIn(windows_file, text)
-            self.assertRegex(text, r"\(error \d+\)", "the system's reason and its code")
-            self.assertIn("The new values apply until Tavelin ends.", text)
+            self.assertRegex(text, pattern(EN["IDS_SAVE_FAILED_REASON"], ".*", r"\d+"),
+                             "the system's reason and its code")
+            self.assertIn(message[-1], text)
             self.assertTrue(self.probe.window(CONFIG_CAPTION)["visible"], "the box stands over the window")
 
-            self.click_button(BOX_CAPTION, "OK")
+            self.click_button(BOX_CAPTION, BOX_BUTTON)
             self.wait_hidden(CONFIG_CAPTION)
             self.assertFalse(self.probe.window(BOX_CAPTION)["found"])
 

@@ -7,8 +7,11 @@ import time
 import unittest
 import xml.etree.ElementTree as ElementTree
 
-from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Probe, Program, Screen, inset,
-                            reads_whole, run, wait_for)
+from string_tables import EN
+from tavelin_case import TavelinTestCase
+from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Program, inset, reads_whole, run,
+                            settings_bytes, wait_for)
+from tavelin_layout import assert_children_fit, set_dpi, size
 
 DPIS = (96, 144, 192)
 INTERVAL = 15
@@ -17,80 +20,19 @@ LENGTH = 3
 POINTER = (900, 500)
 
 
-def scaled(length, dpi):
-    return (length * dpi + 48) // 96
-
-
-def size(rect):
-    left, top, right, bottom = rect
-    return right - left, bottom - top
-
-
-def set_dpi(environment, probe, dpi):
-    """Wine reads the DPI when its server starts, so the server is restarted around the change."""
-    key = r"HKCU\Control Panel\Desktop"
-    probe.stop()
-    environment.change_registry(["reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
-                                key, "LogPixels", hex(dpi))
-
-
-def assert_children_fit(case, window, dpi):
-    """Children inside the client area with the scaled margin around them and large enough for
-    their text in the dialog font at the DPI, none over another."""
-    case.assertEqual(window["dpi"], dpi)
-    gap = scaled(5, dpi)
-    left, top, right, bottom = window["client"]
-    for child in window["children"]:
-        what = f"{child['class']} {child['text']!r} at {dpi} DPI in {window['client']}"
-        c_left, c_top, c_right, c_bottom = child["rect"]
-        case.assertGreaterEqual(c_left, left + gap, what)
-        case.assertGreaterEqual(c_top, top + gap, what)
-        case.assertLessEqual(c_right, right - gap, what)
-        case.assertLessEqual(c_bottom, bottom - gap, what)
-        width, height = size(child["rect"])
-        text_width, text_height = child["textExtent"]
-        case.assertLess(text_width, width, what)
-        case.assertLess(text_height, height, what)
-    rects = [child["rect"] for child in window["children"]]
-    for number, (a_left, a_top, a_right, a_bottom) in enumerate(rects):
-        for b_left, b_top, b_right, b_bottom in rects[number + 1:]:
-            overlap = a_left < b_right and b_left < a_right and a_top < b_bottom and b_top < a_bottom
-            case.assertFalse(overlap, f"{rects[number]} and {(b_left, b_top, b_right, b_bottom)} at {dpi} DPI")
-
-
-class DpiTest(unittest.TestCase):
-    def setUp(self):
-        self.environment = Environment()
-        self.probe = Probe(self.environment.probe_exe)
-        self.screen = Screen(self.environment.screenshots)
-        self.program = None
-        self.environment.remove_settings()
-
+class DpiTest(TavelinTestCase):
     def tearDown(self):
-        self.probe.stop()
-        if self.program is not None:
-            self.program.stop()
+        super().tearDown()
         self.set_dpi(96)
-        self.environment.remove_settings()
 
     def set_dpi(self, dpi):
         set_dpi(self.environment, self.probe, dpi)
-
-    def quit_program(self):
-        run(["wine", str(self.environment.exe), "/quit"], timeout=60)
-        self.assertEqual(self.program.wait_exit(timeout=30), 0)
-        self.program.workdir.cleanup()
-        self.program = None
-
-    def wait_shown(self, caption, timeout):
-        return wait_for(lambda: (lambda w: w if w.get("visible") else None)(self.probe.window(caption)),
-                        timeout, f"window {caption!r} to show")
 
     def assert_fits(self, window, dpi, texts, step):
         """Children inside the client area with the scaled margin around them and large enough for
         their text in the dialog font at the DPI; every text read whole from the screen."""
         assert_children_fit(self, window, dpi)
-        shot = self.screen.shot(f"DpiTest-{dpi}dpi-{step}")
+        shot = self.shot(f"{dpi}dpi-{step}")
         lines = [line for line, _ in self.screen.read_lines(shot, window["client"], scale=4)]
         for text in texts:
             self.assertTrue(any(reads_whole(line, text) for line in lines), f"{text!r} in {lines} at {dpi} DPI")
@@ -104,28 +46,27 @@ class DpiTest(unittest.TestCase):
         # A second start opens the running one's configuration window.
         self.screen.move(*POINTER)
         run(["wine", str(self.environment.exe)], timeout=60)
-        window = self.wait_shown(CONFIG_CAPTION, 20)
+        window = self.wait_shown(CONFIG_CAPTION, timeout=20)
         # Under Wine a new size can reach the screen a moment after the window is shown.
         time.sleep(1)
         window = self.probe.window(CONFIG_CAPTION)
         # The pickers' digits sit against their arrows and read poorly; the probe has their sizes.
-        self.assert_fits(window, dpi, ["Interval between pauses", "Pause length"], "configuration")
+        self.assert_fits(window, dpi, [EN["IDS_INTERVAL_LABEL"], EN["IDS_PAUSE_LENGTH_LABEL"]], "configuration")
         left, top, right, bottom = window["rect"]
         work_left, work_top, work_right, work_bottom = window["workArea"]
         self.assertLessEqual(abs((left + right) // 2 - (work_left + work_right) // 2), 1, "centred across")
         self.assertLessEqual(abs((top + bottom) // 2 - (work_top + work_bottom) // 2), 1, "centred down")
         self.probe.close(CONFIG_CAPTION)
-        wait_for(lambda: not self.probe.window(CONFIG_CAPTION)["visible"], 10, "the configuration window to hide")
+        self.wait_hidden(CONFIG_CAPTION, timeout=10)
         return size(window["client"])
 
     def check_pause(self, dpi):
-        self.wait_shown(PAUSE_CAPTION, INTERVAL + 20)
+        self.wait_shown(PAUSE_CAPTION, timeout=INTERVAL + 20)
         # The longest line, "Time left: enough", comes with the enabled button once the pause is over.
-        wait_for(lambda: self.probe.child(PAUSE_CAPTION, "Button", "Back to work")["enabled"], LENGTH + 10,
-                 "the end of the pause")
+        wait_for(self.button_enabled, LENGTH + 10, "the end of the pause")
         time.sleep(1)
         window = self.probe.window(PAUSE_CAPTION)
-        self.assert_fits(window, dpi, ["Make a pause :)", "Time left: enough"], "pause")
+        self.assert_fits(window, dpi, [EN["IDS_PAUSE_TITLE"], EN["IDS_TIME_LEFT_ENOUGH"]], "pause")
         return size(window["client"])
 
     def test_windows_fit_at_96_144_and_192_dpi(self):
@@ -133,7 +74,7 @@ class DpiTest(unittest.TestCase):
         for dpi in DPIS:
             with self.subTest(dpi=dpi):
                 self.set_dpi(dpi)
-                self.environment.write_settings(f"00:00:{INTERVAL:02}\r\n00:00:{LENGTH:02}\r\n".encode())
+                self.environment.write_settings(settings_bytes(INTERVAL, LENGTH))
                 # Input first, as from a user at the keyboard: Tavelin would take one without any as away.
                 self.probe.give_input()
                 self.program = Program(self.environment)

@@ -15,16 +15,15 @@ import unicodedata
 import unittest
 
 from string_tables import StringTable
-from tavelin_driver import Program, Screen, centre, inset, required_env, wait_for
-from test_dpi import assert_children_fit, scaled, set_dpi
-from test_reminders import RemindersTestCase, item_text
+from tavelin_case import MENU, SUBMENU, TavelinTestCase, item_text
+from tavelin_driver import centre, inset, required_env, settings_bytes, wait_for
+from tavelin_layout import assert_children_fit, scaled, set_dpi
+from tavelin_screen import Screen
 
 # A new prefix starts at 96 DPI, so only the second needs Wine restarted.
 DPIS = (96, 144)
 INTERVAL = 12
 LENGTH = 2
-MENU = ["IDS_MENU_CONFIGURE", "IDS_MENU_HELP", "IDS_MENU_PAUSE_REMINDERS", "IDS_MENU_TAKE_PAUSE_NOW", "IDS_MENU_CLOSE"]
-SUBMENU = ["IDS_MENU_FOR_30_MINUTES", "IDS_MENU_FOR_1_HOUR", "IDS_MENU_FOR_2_HOURS", "IDS_MENU_UNTIL_TOMORROW"]
 
 
 def normal(text):
@@ -44,7 +43,7 @@ def reads_as(line, text):
     return difflib.SequenceMatcher(None, read[:len(expected)], expected).ratio() >= 0.75
 
 
-class LanguageTestCase(RemindersTestCase):
+class LanguageTestCase(TavelinTestCase):
     """A test in one language: TAVELIN_LANGUAGE names its table, whose locale every Wine process of the
     test gets (as LC_ALL: Wine 8 here took LANG alone for English) and whose OCR language reads the
     screen."""
@@ -160,12 +159,6 @@ class LanguageTest(LanguageTestCase):
         self.screen.click(*centre(self.find_item(sublines, "IDS_MENU_FOR_1_HOUR")))
         wait_for(lambda: not self.menu_windows(), 10, "the menu to close")
 
-    def quit(self):
-        self.assertEqual(self.run_exe("/quit")[0], 0)
-        self.assertEqual(self.program.wait_exit(timeout=20), 0)
-        self.program.workdir.cleanup()
-        self.program = None
-
     def test_the_windows_and_the_menu_speak_the_language_and_fit(self):
         for dpi in DPIS:
             with self.subTest(dpi=dpi):
@@ -173,13 +166,13 @@ class LanguageTest(LanguageTestCase):
                     set_dpi(self.environment, self.probe, dpi)
                 try:
                     # The menu first, under a long interval: no heads-up can cover it while it is read.
-                    self.start(b"01:00:00\r\n00:00:02\r\n")
+                    self.start(settings_bytes(60 * 60, 2))
                     self.check_menu(dpi)
-                    self.quit()
-                    started = self.start(f"00:00:{INTERVAL:02}\r\n00:00:{LENGTH:02}\r\n".encode())
+                    self.quit_program()
+                    started = self.start(settings_bytes(INTERVAL, LENGTH))
                     self.assertLess(self.check_configuration(dpi) - started.started, INTERVAL, "seen before the pause")
                     self.check_pause(dpi)
-                    self.quit()
+                    self.quit_program()
                 finally:
                     # The next DPI restarts Wine: nothing of this start may ask it meanwhile.
                     self.stop_presence()
@@ -220,8 +213,7 @@ class HelpLanguageTest(LanguageTestCase):
             environment = copy.copy(self.environment)
             environment.exe = folder / "Tavelin.exe"
             self.start_presence()
-            self.program = Program(environment)
-            wait_for(self.icon_drawn, 60, "the icon in the notification area")
+            self.launch(environment)
 
             self.choose_help()
             self.assertEqual(wait_for(lambda: self.open_help_files(folder), 20, "the help file open"),

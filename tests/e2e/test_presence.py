@@ -7,15 +7,20 @@ import tempfile
 import time
 import unittest
 
-from tavelin_driver import PAUSE_CAPTION, Environment, run, wait_for
-from test_clock import FakedClockTestCase
-from test_daily import DailyTestCase
+from string_tables import EN, pattern
+from tavelin_case import TavelinTestCase
+from tavelin_clock import FakedClockTestCase
+from tavelin_driver import PAUSE_CAPTION, Environment, run, settings_bytes, wait_for
 
 CONSENT_STORE = r"HKCU\Software\Microsoft\Windows\CurrentVersion\CapabilityAccessManager\ConsentStore"
 # A FILETIME of December 2025: when the use began.
 STARTED = "134090000000000000"
 # Wine's standalone tray shows no balloons; the tray of Wine's virtual desktop does.
 DESKTOP = "/desktop=tavelin-heads-up,1200x760"
+# The heads-up of a 5-second pause with one to five seconds left.
+FIVE_SECOND_PAUSE = pattern(EN.forms("IDS_HEADS_UP_PAUSE_SECONDS")[0], "5")
+IN_UP_TO_FIVE_SECONDS = "(?:" + "|".join(pattern(form, "[1-5]") for form in EN.forms("IDS_HEADS_UP_IN_SECONDS")) + ")"
+HEADS_UP = "^" + pattern(EN["IDS_HEADS_UP"], FIVE_SECOND_PAUSE, IN_UP_TO_FIVE_SECONDS) + "$"
 
 
 class NaturalBreakTest(FakedClockTestCase):
@@ -29,7 +34,7 @@ class NaturalBreakTest(FakedClockTestCase):
         # The pointer rests where no window of Wine will be: a window mapped under it would bring it
         # crossing events, which Wine counts as input.
         self.screen.move(1279, 400)
-        self.start_faked(f"00:00:{interval:02}\r\n00:00:05\r\n".encode(), steady_clock_too=True, present=False)
+        self.start_faked(settings_bytes(interval, 5), steady_clock_too=True, present=False)
         # Both clocks 150 s on with no input: the interval runs out while the user is away.
         self.move_clock_checked(+150, 150, 150)
         self.assertGreaterEqual(self.idle_seconds(), 120, "Wine's last input lies before the jump")
@@ -43,7 +48,7 @@ class NaturalBreakTest(FakedClockTestCase):
         self.assertGreaterEqual(time.monotonic() - returned, interval, "pause too early")
 
 
-class CallTest(DailyTestCase):
+class CallTest(TavelinTestCase):
     def set_use(self, entry, stop):
         key = CONSENT_STORE + "\\" + entry
         for name, value in (("LastUsedTimeStart", STARTED), ("LastUsedTimeStop", stop)):
@@ -58,19 +63,17 @@ class CallTest(DailyTestCase):
         stopped, the pause begins within two ticks."""
         interval = 5
         self.set_use(entry, "0")
-        self.start(f"00:00:{interval:02}\r\n00:00:05\r\n".encode())
-        while time.monotonic() - self.icon_seen < interval + 6:
-            self.assertFalse(self.probe.window(PAUSE_CAPTION).get("visible"), "no pause during the call")
-            time.sleep(0.3)
-        self.assertEqual(self.tooltip_lines(f"tooltip-{step}"), ["Tavelin", "Pause waits: call"])
+        self.start(settings_bytes(interval, 5))
+        self.assert_no_pause_for(self.icon_seen + interval + 6 - time.monotonic(), "no pause during the call")
+        self.assertEqual(self.tooltip_lines(f"tooltip-{step}"), [EN["IDS_PROGRAM_NAME"], EN["IDS_TIP_WAITS_CALL"]])
         self.assertFalse(self.probe.window(PAUSE_CAPTION).get("visible"), "no pause during the call")
         self.set_use(entry, str(int(STARTED) + 600_000_000))
         ended = time.monotonic()
         # Two ticks, and a second for a loaded machine.
         self.wait_shown(PAUSE_CAPTION, timeout=3)
         self.assertLessEqual(time.monotonic() - ended, 3)
-        wait_for(lambda: self.probe.child(PAUSE_CAPTION, "Button", "Back to work")["enabled"], 10, "the pause end")
-        self.click_button(PAUSE_CAPTION, "Back to work")
+        wait_for(self.button_enabled, 10, "the pause end")
+        self.click_button(PAUSE_CAPTION, EN["IDS_PAUSE_BUTTON"])
         self.wait_hidden(PAUSE_CAPTION, timeout=3)
         self.assertEqual(self.close_program(), 0)
 
@@ -122,7 +125,7 @@ class HeadsUpTest(unittest.TestCase):
     def test_the_heads_up_comes_once_shortly_before_the_pause(self):
         # Interval 20 s: the heads-up comes a quarter of it, 5 s, before the pause.
         interval, lead = 20, 5
-        self.environment.write_settings(f"00:00:{interval:02}\r\n00:00:05\r\n".encode())
+        self.environment.write_settings(settings_bytes(interval, 5))
         with tempfile.TemporaryFile(mode="w+") as watched, tempfile.TemporaryFile(mode="w+") as given:
             self.on_desktop(watched, "watch", PAUSE_CAPTION, str(interval + 35))
             self.program = subprocess.Popen(["wine", "explorer", DESKTOP, str(self.environment.exe)],
@@ -139,7 +142,7 @@ class HeadsUpTest(unittest.TestCase):
         self.assertTrue(announced, f"a heads-up before the pause: {events}")
         heads_up = [tip for tip in announced[0]["tips"] if tip]
         self.assertEqual(len(heads_up), 1, events)
-        self.assertRegex(heads_up[0], r"^A 5-second pause begins in [1-5] seconds?\.$")
+        self.assertRegex(heads_up[0], HEADS_UP)
         # The heads-up comes at the first tick with at most the lead left, so up to a second less;
         # Wine shows the balloon a moment after it is asked for; the pause begins a second or two
         # after its start.

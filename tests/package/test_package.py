@@ -15,10 +15,11 @@ import unittest
 import zipfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "e2e"))
-from tavelin_driver import Probe, Screen, required_env, wait_for  # noqa: E402
+from tavelin_driver import Probe, required_env, settings_bytes, wait_for  # noqa: E402
+from tavelin_screen import Screen  # noqa: E402
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavelin"
-SETTINGS = b"00:25:00\r\n00:03:00\r\n"
+SETTINGS = settings_bytes(25 * 60, 3 * 60)
 
 def help_files():
     """Help.chm and one Help.<tag>.chm per translation folder of the help sources, each built."""
