@@ -104,9 +104,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TConfigurationWindow configWindow(dialogWindows, texts, state.helpFilePath);
     configWindow.GetIntervalPicker().SetValue(state.interval);
     configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
-    configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength) {
+    configWindow.SetOptions(state.options);
+    configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength,
+                                         const TSettingsOptions& options) {
         // Reported while the window is still shown, so the box stands over the values it concerns.
-        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength, state.options, now)) {
+        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength, options, now)) {
             ReportSaveFailure(configWindow, texts, SettingsFilePath(state.dataFolder), error);
         }
     };
