@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
+#include "core/PauseEndSound.h"
 #include "core/PauseNow.h"
 #include "core/PauseSchedule.h"
 #include "core/Presence.h"
@@ -20,6 +21,7 @@
 #include "ui/ReportSaveFailure.h"
 #include "ui/TAbsenceWatch.h"
 #include "ui/TConfigurationWindow.h"
+#include "ui/TEndSound.h"
 #include "ui/TInstanceLock.h"
 #include "ui/TInstanceMailbox.h"
 #include "ui/TPauseWindow.h"
@@ -98,8 +100,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const TTexts texts = UserResourceTexts();
     TWindowList dialogWindows;
 
+    TEndSound endSound;
     TPauseWindow pauseWindow(dialogWindows, texts);
-    pauseWindow.OnDismissed = [&] { OnPauseDismissed(state, pauseWindow, now); };
+    pauseWindow.OnDismissed = [&] {
+        endSound.Stop();
+        OnPauseDismissed(state, pauseWindow, now);
+    };
 
     TConfigurationWindow configWindow(dialogWindows, texts, state.helpFilePath);
     configWindow.GetIntervalPicker().SetValue(state.interval);
@@ -163,6 +169,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                 OnHeldTick(state, pauseWindow, now);
             } else {
                 waiting = OnTimerTick(state, pauseWindow, now, absence, presence, headsUp);
+            }
+            if (TakeEndSoundCue(state, pauseWindow, absence, now)) {
+                endSound.Play();
             }
             showReminderState();
         },
