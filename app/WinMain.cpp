@@ -9,6 +9,7 @@
 #include "core/ReminderPauseSchedule.h"
 #include "core/Settings.h"
 #include "core/TAbsence.h"
+#include "core/TIdeaTurn.h"
 #include "core/TReminderPause.h"
 #include "core/TSteadyClock.h"
 #include "core/TextIds.h"
@@ -101,10 +102,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TWindowList dialogWindows;
 
     TEndSound endSound;
+    // The milliseconds since the system started are as good a place to start the ideas as any.
+    TIdeaTurn ideas(IDS_IDEA_12 - IDS_IDEA_1 + 1, GetTickCount());
+    const auto nextIdea = [&] { return texts.Text(IDS_IDEA_1 + static_cast<int>(ideas.Next())); };
     TPauseWindow pauseWindow(dialogWindows, texts);
+    pauseWindow.SetIdea(nextIdea());
     pauseWindow.OnDismissed = [&] {
         endSound.Stop();
         OnPauseDismissed(state, pauseWindow, now);
+        // A pause that is not over came straight back with its idea; the next pause has the next one.
+        if (!pauseWindow.IsShown) {
+            pauseWindow.SetIdea(nextIdea());
+        }
     };
 
     TConfigurationWindow configWindow(dialogWindows, texts, state.helpFilePath);
