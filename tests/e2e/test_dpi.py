@@ -9,9 +9,9 @@ import xml.etree.ElementTree as ElementTree
 
 from string_tables import EN
 from tavelin_case import TavelinTestCase
-from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Program, inset, reads_whole, run,
+from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Program, reads_whole, run,
                             settings_bytes, wait_for)
-from tavelin_layout import assert_children_fit, set_dpi, size
+from tavelin_layout import assert_children_fit, label_rect, set_dpi, size
 
 DPIS = (96, 144, 192)
 INTERVAL = 15
@@ -39,7 +39,7 @@ class DpiTest(TavelinTestCase):
         # A button's frame can hide a short label from a reading of the whole window.
         for child in window["children"]:
             if child["class"].lower() == "button":
-                label = self.screen.read_text(shot, inset(child["rect"], 3)).strip("|[]() ")
+                label = self.screen.read_text(shot, label_rect(child, dpi)).strip("|[]() ")
                 self.assertTrue(reads_whole(label, child["text"]), f"{label!r} at {dpi} DPI")
 
     def check_configuration(self, dpi):

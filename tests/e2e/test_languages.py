@@ -16,8 +16,8 @@ import unittest
 
 from string_tables import StringTable
 from tavelin_case import MENU, SUBMENU, TavelinTestCase, item_text
-from tavelin_driver import centre, inset, required_env, settings_bytes, wait_for
-from tavelin_layout import assert_children_fit, scaled, set_dpi
+from tavelin_driver import centre, required_env, settings_bytes, wait_for
+from tavelin_layout import assert_children_fit, label_rect, scaled, set_dpi
 from tavelin_screen import Screen
 
 # A new prefix starts at 96 DPI, so only the second needs Wine restarted.
@@ -106,7 +106,7 @@ class LanguageTest(LanguageTestCase):
         self.assertFalse(missing, f"{missing} not in {lines} at {dpi} DPI")
         for child in window["children"]:
             if child["class"].lower() == "button":
-                label = self.screen.read_text(shot, inset(child["rect"], 3)).strip("|[]() ")
+                label = self.screen.read_text(shot, label_rect(child, dpi)).strip("|[]() ")
                 self.assertTrue(reads_as(label, child["text"]), f"{label!r} for {child['text']!r} at {dpi} DPI")
 
     def check_configuration(self, dpi):
