@@ -8,13 +8,16 @@
 #include "core/ResourceTexts.h"
 #include "core/ReminderPauseSchedule.h"
 #include "core/Settings.h"
+#include "core/SystemLibrary.h"
 #include "core/TAbsence.h"
 #include "core/TIdeaTurn.h"
 #include "core/TReminderPause.h"
 #include "core/TSteadyClock.h"
 #include "core/TextIds.h"
 #include "core/TrayTooltip.h"
+#include "core/Win32Handles.h"
 
+#include "toolkit/MessageLoop.h"
 #include "toolkit/TRepeatedAction.h"
 #include "toolkit/TWindow.h"
 #include "toolkit/TWindowList.h"
@@ -54,12 +57,11 @@ constexpr DWORD InstanceWaitMilliseconds = 10000;
 std::vector<std::wstring> CommandLineArguments() {
     int count = 0;
     wchar_t** const arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const TLocalMemory owned(arguments);
     if (arguments == nullptr) {
         return {};
     }
-    std::vector<std::wstring> result(arguments + (count > 0 ? 1 : 0), arguments + count);
-    LocalFree(arguments);
-    return result;
+    return std::vector<std::wstring>(arguments + (count > 0 ? 1 : 0), arguments + count);
 }
 
 }  // namespace
@@ -69,6 +71,7 @@ std::vector<std::wstring> CommandLineArguments() {
 // handler reads the steady clock, so setting the wall clock moves neither the next pause nor a
 // running one.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    LimitLibrarySearchToSystemFolder();
     TInstanceLock instanceLock(InstanceLockName);
     const bool quit = IsQuitCommand(CommandLineArguments());
     if (!instanceLock.IsHeld()) {
@@ -190,12 +193,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     };
     TRepeatedAction timer(
         [&] {
-            waiting = TWaitReason::none;
-            if (HoldsReminders(state, reminderPause, now)) {
-                OnHeldTick(state, pauseWindow, now);
-            } else {
-                waiting = OnTimerTick(state, pauseWindow, now, absence, presence, headsUp);
-            }
+            waiting = OnProgramTick(state, reminderPause, pauseWindow, now, absence, presence, headsUp);
             if (TakeEndSoundCue(state, pauseWindow, absence, now)) {
                 endSound.Play();
             }

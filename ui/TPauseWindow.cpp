@@ -4,8 +4,7 @@
 
 #include "core/TextIds.h"
 
-#include "toolkit/TSelectedFont.h"
-#include "toolkit/TWindowDC.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/WrapText.h"
 
 #include <algorithm>

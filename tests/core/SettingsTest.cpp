@@ -1,6 +1,7 @@
 #include "core/Settings.h"
 #include "core/SettingsContent.h"
 
+#include "TCaseName.h"
 #include "TTestFolder.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         TLoadCase{"Negative", "-1:00:00\r\n00:00:-5\r\n", "01:00:00", "00:05:00"},
         TLoadCase{"Garbage", std::string("\x00\xff\x1a garbage\n\xef\xbb\xbf", 15), "01:00:00", "00:05:00"},
         TLoadCase{"ByteOrderMark", "\xef\xbb\xbf" "00:45:00\r\n00:02:30\r\n", "01:00:00", "00:02:30"}),
-    [](const testing::TestParamInfo<TLoadCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 TEST(LoadSettings, WithoutAFileKeepsTheDefaultsAndCreatesNothing) {
     TTestFolder folder;
@@ -207,12 +208,13 @@ INSTANTIATE_TEST_SUITE_P(
                          {L"Tavelin\\config.tmp"},
                          {{L"Tavelin\\config", "12:00:00\r\n12:00:00\r\n"}, {L"Tavelin\\config.tmp\\in-the-way", ""}},
                          L"Tavelin", AccessDenied, EISDIR}),
-    [](const testing::TestParamInfo<TSaveFailureCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 // Sizes around the read chunk, with every byte value, so a lost or doubled chunk shows.
 TEST(ReadWholeFile, GivesBackEveryByte) {
     TTestFolder folder;
     for (const std::size_t size : {0, 1, 4095, 4096, 4097, 10000}) {
+        SCOPED_TRACE(testing::Message() << "size " << size);
         std::string bytes(size, '\0');
         for (std::size_t index = 0; index < size; ++index) {
             bytes[index] = static_cast<char>((index * 7 + index / 256) % 256);
@@ -234,6 +236,53 @@ TEST(ReadWholeFile, GivesNothingForAMissingFileOrAFolder) {
 
 TEST(DataFolderPath, IsTheApplicationDataFolderWithTavelin) {
     EXPECT_EQ(DataFolderPath(), AppDataFolderPath() + L"\\Tavelin");
+}
+
+// What lies beside the program decides: only a folder named Settings makes the copy portable.
+TEST(DataFolderPathFor, IsTheSettingsFolderBesideTheProgramOnlyWhereThatFolderExists) {
+    enum class TBeside { nothing, settingsFolder, settingsFile, otherFolder };
+    const struct {
+        const char* name;
+        TBeside beside;
+        bool portable;
+    } cases[] = {
+        {"nothing beside", TBeside::nothing, false},
+        {"a Settings folder", TBeside::settingsFolder, true},
+        {"a file named Settings", TBeside::settingsFile, false},
+        {"a folder of another name", TBeside::otherFolder, false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        TTestFolder folder;
+        if (row.beside == TBeside::settingsFolder) {
+            CreateFolder(folder.Wide(L"Settings"));
+        } else if (row.beside == TBeside::settingsFile) {
+            WriteBytes(folder.Wide(L"Settings"), "not a folder");
+        } else if (row.beside == TBeside::otherFolder) {
+            CreateFolder(folder.Wide(L"config"));
+        }
+        const std::wstring expected = row.portable ? folder.Wide(L"Settings") : AppDataFolderPath() + L"\\Tavelin";
+        EXPECT_EQ(DataFolderPathFor(folder.Wide(L"Tavelin.exe")), expected);
+    }
+}
+
+TEST(DataFolderPathFor, SavesAndLoadsInThePortableFolderAndReportsAFailedSaveThere) {
+    TTestFolder folder;
+    CreateFolder(folder.Wide(L"Settings"));
+    const std::wstring dataFolder = DataFolderPathFor(folder.Wide(L"Tavelin.exe"));
+    ASSERT_FALSE(SaveSettings(dataFolder, "00:20:00", "00:02:00", {}));
+    EXPECT_EQ(ReadWholeFile(folder.Wide(L"Settings\\config")), std::optional<std::string>("00:20:00\r\n00:02:00\r\n"));
+    std::string interval = "01:00:00";
+    std::string pauseLength = "00:05:00";
+    TSettingsOptions options;
+    LoadSettings(dataFolder, interval, pauseLength, options);
+    EXPECT_EQ(interval + " " + pauseLength, "00:20:00 00:02:00");
+
+    // A config that is a folder cannot be replaced: the save fails as any other would.
+    RemoveFile(folder.Wide(L"Settings\\config"));
+    CreateFolder(folder.Wide(L"Settings\\config"));
+    EXPECT_TRUE(SaveSettings(dataFolder, "00:30:00", "00:03:00", {}));
+    EXPECT_EQ(SettingsFilePath(dataFolder), folder.Wide(L"Settings\\config"));
 }
 
 }  // namespace

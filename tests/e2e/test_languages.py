@@ -116,9 +116,12 @@ class LanguageTest(LanguageTestCase):
         # Under Wine a new size can reach the screen a moment after the window is shown.
         time.sleep(0.5)
         window = self.probe.window(caption)
-        buttons = [child["text"] for child in window["children"] if child["class"].lower() == "button"]
+        buttons = [child["text"] for child in window["children"]
+                   if child["class"].lower() == "button" and not child["checkbox"]]
         self.assertEqual(sorted(buttons),
                          sorted(self.table[n] for n in ("IDS_OK_BUTTON", "IDS_CANCEL_BUTTON", "IDS_HELP_BUTTON")))
+        boxes = [child["text"] for child in window["children"] if child["checkbox"]]
+        self.assertEqual(boxes, [self.table["IDS_DIM_SCREENS_LABEL"], self.table["IDS_END_SOUND_LABEL"]])
         # The labels stand left of the pickers, a gap from the edge and from them, and are read there
         # alone: tesseract reads Chinese beside the pickers' digits poorly.
         pickers = [child["rect"][0] for child in window["children"] if child["class"].lower() == "sysdatetimepick32"]
