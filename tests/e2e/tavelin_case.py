@@ -24,8 +24,9 @@ SUBMENU = ["IDS_MENU_FOR_30_MINUTES", "IDS_MENU_FOR_1_HOUR", "IDS_MENU_FOR_2_HOU
 
 
 def item_text(text):
-    """An OCR line of a menu without the submenu arrow, which is read as ">" or the like."""
-    return text.rstrip(" >»›")
+    """An OCR line of a menu without the submenu arrow, which is read as ">" or the like. The menu's
+    small type turns a lone "a" to "&" at times, and no item holds an "&"."""
+    return " ".join("a" if word == "&" else word for word in text.rstrip(" >»›").split(" "))
 
 
 class TavelinTestCase(unittest.TestCase):
