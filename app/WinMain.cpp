@@ -2,6 +2,8 @@
 #include "core/CommandLine.h"
 #include "core/History.h"
 #include "core/HistoryDays.h"
+#include "core/PauseEndSound.h"
+#include "core/PauseNow.h"
 #include "core/PauseSchedule.h"
 #include "core/Presence.h"
 #include "core/Presentation.h"
@@ -11,6 +13,7 @@
 #include "core/SystemLibrary.h"
 #include "core/TAbsence.h"
 #include "core/THistoryRecorder.h"
+#include "core/TIdeaTurn.h"
 #include "core/TReminderPause.h"
 #include "core/TSteadyClock.h"
 #include "core/TextIds.h"
@@ -25,6 +28,8 @@
 #include "ui/ReportSaveFailure.h"
 #include "ui/TAbsenceWatch.h"
 #include "ui/TConfigurationWindow.h"
+#include "ui/TDimLayer.h"
+#include "ui/TEndSound.h"
 #include "ui/TInstanceLock.h"
 #include "ui/TInstanceMailbox.h"
 #include "ui/TPauseWindow.h"
@@ -37,6 +42,7 @@
 #include <shellapi.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -109,15 +115,41 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const TTexts texts = UserResourceTexts();
     TWindowList dialogWindows;
 
+    TEndSound endSound;
+    // The milliseconds since the system started are as good a place to start the ideas as any.
+    TIdeaTurn ideas(IDS_IDEA_12 - IDS_IDEA_1 + 1, GetTickCount());
+    const auto nextIdea = [&] { return texts.Text(IDS_IDEA_1 + static_cast<int>(ideas.Next())); };
     TPauseWindow pauseWindow(dialogWindows, texts);
-    pauseWindow.OnDismissed = [&] { OnPauseDismissed(state, pauseWindow, now); };
+    pauseWindow.SetIdea(nextIdea());
+    // Only while a pause shows, and the user wants the screens dimmed.
+    std::optional<TDimLayer> dimLayer;
+    const auto followPause = [&] {
+        if (!pauseWindow.IsShown || !state.options.dimScreens) {
+            dimLayer.reset();
+        } else if (dimLayer) {
+            dimLayer->Follow();
+        } else {
+            dimLayer.emplace(pauseWindow.GetHandle(), [&pauseWindow] { pauseWindow.Show(true); });
+        }
+    };
+    pauseWindow.OnDismissed = [&] {
+        endSound.Stop();
+        OnPauseDismissed(state, pauseWindow, now);
+        // A pause that is not over came straight back with its idea; the next pause has the next one.
+        if (!pauseWindow.IsShown) {
+            pauseWindow.SetIdea(nextIdea());
+        }
+        followPause();
+    };
 
     TConfigurationWindow configWindow(dialogWindows, texts, state.helpFilePath);
     configWindow.GetIntervalPicker().SetValue(state.interval);
     configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
-    configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength) {
+    configWindow.SetOptions(state.options);
+    configWindow.OnSettingsChanged = [&](const std::string& interval, const std::string& pauseLength,
+                                         const TSettingsOptions& options) {
         // Reported while the window is still shown, so the box stands over the values it concerns.
-        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength, now)) {
+        if (const std::error_code error = OnSettingsAccepted(state, pauseWindow, interval, pauseLength, options, now)) {
             ReportSaveFailure(configWindow, texts, SettingsFilePath(state.dataFolder), error);
         }
     };
@@ -157,7 +189,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             OnRemindersPaused(reminderPause, pauseWindow, choice, now, CurrentTimestamp, &state);
         };
         reminders.onResume = [&] { OnRemindersResumed(state, reminderPause, now); };
-        OnTrayMenu(configWindow, texts, state.helpFilePath, reminders, openStatistics, trayIcon.GetMenuAnchor());
+        TPauseNowMenu pauseNow;
+        pauseNow.available = !pauseWindow.IsShown;
+        pauseNow.onTake = [&] {
+            OnPauseTakenNow(state, pauseWindow, now);
+            followPause();
+        };
+        OnTrayMenu(configWindow, texts, state.helpFilePath, reminders, pauseNow, openStatistics,
+                   trayIcon.GetMenuAnchor());
         showReminderState();
     });
     trayIcon.SetOnDoubleClick([&] { OnTrayDoubleClick(configWindow); });
@@ -180,6 +219,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TRepeatedAction timer(
         [&] {
             waiting = OnProgramTick(state, reminderPause, pauseWindow, now, absence, presence, headsUp);
+            if (TakeEndSoundCue(state, pauseWindow, absence, now)) {
+                endSound.Play();
+            }
+            followPause();
             showReminderState();
             if (statisticsWindow) {
                 statisticsWindow->OnTick();

@@ -7,7 +7,7 @@ void InitializeAppState(AppState& state, const TClock& now) {
     state.helpFilePath = HelpFilePath();
     state.interval = "01:00:00";
     state.pauseLength = "00:05:00";
-    LoadSettings(state.dataFolder, state.interval, state.pauseLength);
+    LoadSettings(state.dataFolder, state.interval, state.pauseLength, state.options);
     state.nextPauseStart = ShiftTimestamp(now(), state.interval, true);
     state.pauseEnd = ShiftTimestamp(state.nextPauseStart, state.pauseLength, true);
 }

@@ -2,11 +2,12 @@
 
 #include "core/TClock.h"
 #include "core/TScheduleEvent.h"
+#include "core/TSettingsOptions.h"
 #include "core/TimeText.h"
 
 #include <string>
 
-// The application state: where the settings and the help live, the two settings, and when the
+// The application state: where the settings and the help live, the settings, and when the
 // next pause begins and the current or last one ends.
 struct AppState {
     std::wstring dataFolder;
@@ -19,6 +20,10 @@ struct AppState {
     std::string headsUpGivenFor;
     // Told of each pause, natural break and pause of the reminders; none is told when empty.
     TScheduleListener onEvent = {};
+    // The end of the last pause whose end was heard or needs no sound (see TakeEndSoundCue).
+    std::string endHeardFor;
+    // The settings beyond the two times.
+    TSettingsOptions options;
 };
 
 // Tells the state's listener, if it has one.

@@ -111,23 +111,25 @@ void OnPauseDismissed(AppState& state, TPauseView& pauseWindow, const TClock& no
     TellScheduleEvent(state, {TScheduleEvent::TType::pauseDismissed, {}});
 }
 
-// Run when the user accepts new settings. Each stored time moves back by its old duration and then
+// Run when the user accepts new settings (the times and the options). Each stored time moves back by its old duration and then
 // forward by the new one, so the next pause keeps its base and a running pause its beginning. The
 // values in memory are taken over before the file is written and hold even if writing fails; the
 // result is the save's error, for the caller to report.
 template <typename TPauseView>
 std::error_code OnSettingsAccepted(AppState& state, TPauseView& pauseWindow, const std::string& newInterval,
-                                   const std::string& newPauseLength, const TClock& now) {
+                                   const std::string& newPauseLength, const TSettingsOptions& newOptions,
+                                   const TClock& now) {
     state.nextPauseStart = ShiftTimestamp(state.nextPauseStart, state.interval, false);
     state.interval = newInterval;
     state.nextPauseStart = ShiftTimestamp(state.nextPauseStart, state.interval, true);
     state.pauseEnd = ShiftTimestamp(state.pauseEnd, state.pauseLength, false);
     state.pauseLength = newPauseLength;
     state.pauseEnd = ShiftTimestamp(state.pauseEnd, state.pauseLength, true);
+    state.options = newOptions;
     if (pauseWindow.IsShown) {
         pauseWindow.ShowTimeLeft(TimestampDifference(now(), state.pauseEnd));
     }
-    return SaveSettings(state.dataFolder, state.interval, state.pauseLength);
+    return SaveSettings(state.dataFolder, state.interval, state.pauseLength, state.options);
 }
 
 // Run when the session is locked or the computer goes to sleep.
@@ -136,8 +138,8 @@ inline void OnUserLeft(TAbsence& absence, TAbsence::TReason reason, const TClock
 }
 
 // Run when the session is unlocked, the computer wakes or input ends an idle stretch. Time away at least as long as a pause is
-// taken as the pause: a pause in progress is over at once (a dismissal then ends it), and while
-// waiting the next pause is timed one interval from the return. A shorter absence changes nothing.
+// taken as the pause: a pause in progress is over at once (a dismissal then ends it, and no end
+// sound comes), and while waiting the next pause is timed one interval from the return. A shorter absence changes nothing.
 template <typename TPauseView>
 void OnUserReturned(AppState& state, TAbsence& absence, TAbsence::TReason reason, TPauseView& pauseWindow,
                     const TClock& now) {
@@ -150,6 +152,7 @@ void OnUserReturned(AppState& state, TAbsence& absence, TAbsence::TReason reason
         if (!(state.pauseEnd < now())) {
             state.pauseEnd = ShiftTimestamp(now(), "00:00:01", false);
         }
+        state.endHeardFor = state.pauseEnd;
         pauseWindow.ShowTimeLeft(TimestampDifference(now(), state.pauseEnd));
         TellScheduleEvent(state, {TScheduleEvent::TType::pauseEndedByAbsence, {}});
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "core/PauseNow.h"
 #include "core/PauseSchedule.h"
 #include "core/TAbsence.h"
 #include "core/TClock.h"
@@ -54,12 +55,13 @@ inline bool HoldsReminders(AppState& state, TReminderPause& reminderPause, const
 }
 
 // The program's tick, run once a second: the user's pause of the reminders first, then, while it
-// holds no reminders, the pause schedule's OnTimerTick. The result is what holds a due pause, none
-// while the reminders are paused.
+// holds no reminders, the pause schedule's OnTimerTick; while it holds them, a pause the user took
+// still counts down. The result is what holds a due pause, none while the reminders are paused.
 template <typename TPauseView>
 TWaitReason OnProgramTick(AppState& state, TReminderPause& reminderPause, TPauseView& pauseWindow, const TClock& now,
                           TAbsence& absence, const TPresenceSources& sources, const THeadsUpCallback& headsUp) {
     if (HoldsReminders(state, reminderPause, now)) {
+        OnHeldTick(state, pauseWindow, now);
         return TWaitReason::none;
     }
     return OnTimerTick(state, pauseWindow, now, absence, sources, headsUp);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TSettingsOptions.h"
+
 #include <string>
 #include <system_error>
 
@@ -16,15 +18,18 @@ std::wstring DataFolderPath();
 
 // Takes the interval and the pause length from "config" in the data folder. A value is taken only
 // when its line reads as a duration a time picker can hold (hours 0-23, minutes and seconds 0-59),
-// and then exactly as it stands; otherwise the value passed in (the default) stays.
-void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::string& pauseLength);
+// and then exactly as it stands; otherwise the value passed in (the default) stays. The options
+// come from the lines after them, as ReadSettingsOptions reads them.
+void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::string& pauseLength,
+                  TSettingsOptions& options);
 
-// Writes both values, each ended by CR LF, to "config" in the data folder, creating the folder if
-// needed. The content goes to a temporary file that then replaces "config", so a failed save
-// leaves the previous file whole and removes the temporary file. Gives the system's error code of
+// Writes the values to "config" in the data folder as SettingsContent gives them over the file
+// there now (whose lines unknown to this program so stay), creating the folder if needed. The
+// content goes to a temporary file that then replaces "config", so a failed save leaves the
+// previous file whole and removes the temporary file. Gives the system's error code of
 // the step that failed (see FileSystem.h), empty when the file was saved.
 std::error_code SaveSettings(const std::wstring& dataFolder, const std::string& interval,
-                             const std::string& pauseLength);
+                             const std::string& pauseLength, const TSettingsOptions& options);
 
 // The settings file in the data folder, as the user can look for it.
 std::wstring SettingsFilePath(const std::wstring& dataFolder);

@@ -1,6 +1,10 @@
 #include "core/SettingsContent.h"
 
+#include "core/OptionLines.h"
 #include "core/TimeTextReading.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -27,11 +31,29 @@ public:
         }
     }
 
+    // True once no line is left to read.
+    bool AtEnd() const {
+        return ended || position >= content.size();
+    }
+
 private:
     const std::string& content;
     std::size_t position = 0;
     bool ended = false;
 };
+
+// The lines after the two times.
+std::vector<std::string> OptionPartLines(const std::string& content) {
+    TLineReader reader(content);
+    std::string skipped;
+    reader.ReadLine(skipped);
+    reader.ReadLine(skipped);
+    std::vector<std::string> lines;
+    while (!reader.AtEnd()) {
+        reader.ReadLine(lines.emplace_back());
+    }
+    return lines;
+}
 
 }  // namespace
 
@@ -53,6 +75,32 @@ void ReadSettingsContent(const std::string& content, std::string& interval, std:
     }
 }
 
-std::string SettingsContent(const std::string& interval, const std::string& pauseLength) {
-    return interval + "\r\n" + pauseLength + "\r\n";
+void ReadSettingsOptions(const std::string& content, TSettingsOptions& options) {
+    for (const std::string& line : OptionPartLines(content)) {
+        if (const TOptionLine* option = FindOptionLine(line)) {
+            ReadOptionLine(*option, line, options);
+        }
+    }
+}
+
+std::string SettingsContent(const std::string& interval, const std::string& pauseLength,
+                            const TSettingsOptions& options, const std::string& previousContent) {
+    std::string content = interval + "\r\n" + pauseLength + "\r\n";
+    std::vector<const TOptionLine*> written;
+    for (const std::string& line : OptionPartLines(previousContent)) {
+        const TOptionLine* option = FindOptionLine(line);
+        if (option == nullptr) {
+            content += line + "\r\n";
+        } else if (std::find(written.begin(), written.end(), option) == written.end()) {
+            content += OptionLineText(*option, options) + "\r\n";
+            written.push_back(option);
+        }
+    }
+    for (const TOptionLine& option : OptionLines()) {
+        const bool asDefault = option.write(options) == option.write(TSettingsOptions{});
+        if (!asDefault && std::find(written.begin(), written.end(), &option) == written.end()) {
+            content += OptionLineText(option, options) + "\r\n";
+        }
+    }
+    return content;
 }

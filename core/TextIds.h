@@ -13,6 +13,19 @@
 #define IDS_PAUSE_BUTTON 18
 #define IDS_TIME_LEFT 19
 #define IDS_TIME_LEFT_ENOUGH 20
+// What to do in a pause, one suggested at each pause, in turn.
+#define IDS_IDEA_1 130
+#define IDS_IDEA_2 131
+#define IDS_IDEA_3 132
+#define IDS_IDEA_4 133
+#define IDS_IDEA_5 134
+#define IDS_IDEA_6 135
+#define IDS_IDEA_7 136
+#define IDS_IDEA_8 137
+#define IDS_IDEA_9 138
+#define IDS_IDEA_10 139
+#define IDS_IDEA_11 140
+#define IDS_IDEA_12 141
 
 #define IDS_CONFIGURATION_CAPTION 32
 #define IDS_INTERVAL_LABEL 33
@@ -20,6 +33,8 @@
 #define IDS_OK_BUTTON 35
 #define IDS_CANCEL_BUTTON 36
 #define IDS_HELP_BUTTON 37
+#define IDS_DIM_SCREENS_LABEL 128
+#define IDS_END_SOUND_LABEL 129
 
 #define IDS_MENU_CONFIGURE 48
 #define IDS_MENU_HELP 49
@@ -31,6 +46,7 @@
 #define IDS_MENU_FOR_2_HOURS 55
 #define IDS_MENU_UNTIL_TOMORROW 56
 #define IDS_MENU_STATISTICS 58
+#define IDS_MENU_TAKE_PAUSE_NOW 57
 
 #define IDS_TIP_WAITS_AWAY 64
 #define IDS_TIP_WAITS_CALL 65

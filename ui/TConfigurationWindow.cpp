@@ -15,6 +15,8 @@ TConfigurationWindow::TConfigurationWindow(TWindowList& dialogWindows, const TTe
       pauseLengthLabel(*this, texts.Text(IDS_PAUSE_LENGTH_LABEL)),
       intervalPicker(*this, L"HH:mm:ss"),
       pauseLengthPicker(*this, L"HH:mm:ss"),
+      dimScreensBox(*this, texts.Text(IDS_DIM_SCREENS_LABEL)),
+      endSoundBox(*this, texts.Text(IDS_END_SOUND_LABEL)),
       okButton(*this, texts.Text(IDS_OK_BUTTON), true),
       cancelButton(*this, texts.Text(IDS_CANCEL_BUTTON), false),
       helpButton(*this, texts.Text(IDS_HELP_BUTTON), false),
@@ -75,7 +77,15 @@ void TConfigurationWindow::Layout() {
     const std::int32_t row2Height = std::max(std::max(pauseLengthLabelSize.height, 0), pauseLengthPickerSize.height);
     const std::int32_t row2Right = pickerLeft + pauseLengthPickerSize.width + gap;
 
-    const std::int32_t buttonTop = row2Top + row2Height + gap;
+    const std::int32_t dimScreensTop = row2Top + row2Height + gap;
+    const TSize dimScreensSize = dimScreensBox.GetNaturalSize();
+    dimScreensBox.Move(TPoint(gap, dimScreensTop), dimScreensSize);
+    const std::int32_t endSoundTop = dimScreensTop + dimScreensSize.height + gap;
+    const TSize endSoundSize = endSoundBox.GetNaturalSize();
+    endSoundBox.Move(TPoint(gap, endSoundTop), endSoundSize);
+    const std::int32_t boxesRight = gap + std::max(dimScreensSize.width, endSoundSize.width) + gap;
+
+    const std::int32_t buttonTop = endSoundTop + endSoundSize.height + gap;
     const TSize okSize = okButton.GetNaturalSize();
     const TSize cancelSize = cancelButton.GetNaturalSize();
     const TSize helpSize = helpButton.GetNaturalSize();
@@ -84,7 +94,7 @@ void TConfigurationWindow::Layout() {
     helpButton.Move(TPoint(GetClientSize().width - helpSize.width - gap, buttonTop), helpSize);
     const std::int32_t buttonRowHeight = std::max(std::max(okSize.height, 0), cancelSize.height);
 
-    const std::int32_t width = std::max({std::max(row1Right, 0), row2Right, okSize.width + cancelSize.width + 3 * gap,
+    const std::int32_t width = std::max({std::max(row1Right, 0), row2Right, boxesRight, okSize.width + cancelSize.width + 3 * gap,
                                          okSize.width + cancelSize.width + helpSize.width + 4 * gap});
     requiredSize = TSize(width, buttonTop + buttonRowHeight + gap);
 }
@@ -101,11 +111,23 @@ TControlTimePicker& TConfigurationWindow::GetPauseLengthPicker() {
     return pauseLengthPicker;
 }
 
+void TConfigurationWindow::SetOptions(const TSettingsOptions& options) {
+    dimScreensBox.SetChecked(options.dimScreens);
+    endSoundBox.SetChecked(options.endSound);
+}
+
+TSettingsOptions TConfigurationWindow::GetOptions() const {
+    TSettingsOptions options;
+    options.dimScreens = dimScreensBox.IsChecked();
+    options.endSound = endSoundBox.IsChecked();
+    return options;
+}
+
 void TConfigurationWindow::Accept() {
     if (OnSettingsChanged) {
         const std::string pauseLength = pauseLengthPicker.GetValue();
         const std::string interval = intervalPicker.GetValue();
-        OnSettingsChanged(interval, pauseLength);
+        OnSettingsChanged(interval, pauseLength, GetOptions());
     }
     Hide();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/TSettingsOptions.h"
 #include "core/TTexts.h"
 
 #include "toolkit/TControlButton.h"
 #include "toolkit/TControlCancelHandler.h"
+#include "toolkit/TControlCheckBox.h"
 #include "toolkit/TControlText.h"
 #include "toolkit/TControlTimePicker.h"
 #include "toolkit/TSize.h"
@@ -13,27 +15,31 @@
 #include <functional>
 #include <string>
 
-// Lets the user edit the interval between pauses and the pause length. Created once, hidden;
-// "OK" hands both values on, "Cancel", Esc and the close box only hide the window.
+// Lets the user edit the interval between pauses, the pause length and the options. Created once,
+// hidden; "OK" hands the values on, "Cancel", Esc and the close box only hide the window.
 class TConfigurationWindow : public TWindow {
 public:
-    using TSettingsCallback = std::function<void(const std::string& interval, const std::string& pauseLength)>;
+    using TSettingsCallback =
+        std::function<void(const std::string& interval, const std::string& pauseLength, const TSettingsOptions& options)>;
 
     // The help file path is not copied: it must outlive the window.
     TConfigurationWindow(TWindowList& dialogWindows, const TTexts& texts, const std::wstring& helpFilePath);
 
     // Sizes the window to its content, brings it to the front and focuses the interval picker. The
     // first time it is centred on the work area of the monitor under the mouse, later it opens where
-    // it was left. The pickers keep what they held when the window was last hidden.
+    // it was left. The pickers and check boxes keep what they held when the window was last hidden.
     void Open();
 
-    // Two rows of label and picker, then "OK" and "Cancel" on the left and "Help" on the right;
-    // margins and gaps follow the window's DPI.
+    // Two rows of label and picker, a check box for each option under them, then "OK" and "Cancel"
+    // on the left and "Help" on the right; margins and gaps follow the window's DPI.
     void Layout();
     TSize GetRequiredSize() const;
 
     TControlTimePicker& GetIntervalPicker();
     TControlTimePicker& GetPauseLengthPicker();
+    void SetOptions(const TSettingsOptions& options);
+    // The options as the check boxes show them.
+    TSettingsOptions GetOptions() const;
 
 private:
     void Accept();
@@ -44,6 +50,9 @@ private:
     TControlText pauseLengthLabel;
     TControlTimePicker intervalPicker;
     TControlTimePicker pauseLengthPicker;
+    // After the pickers and before the buttons, as the tab order goes.
+    TControlCheckBox dimScreensBox;
+    TControlCheckBox endSoundBox;
     TControlButton okButton;
     TControlButton cancelButton;
     TControlButton helpButton;

@@ -6,6 +6,7 @@
 #include "toolkit/TCallback.h"
 #include "toolkit/TControlButton.h"
 #include "toolkit/TControlCancelHandler.h"
+#include "toolkit/TControlKeepInFront.h"
 #include "toolkit/TControlText.h"
 #include "toolkit/TSize.h"
 #include "toolkit/TWindow.h"
@@ -17,8 +18,8 @@
 #include <memory>
 #include <string>
 
-// The window of a running pause: a heading, the time left and a button that ends the pause once it
-// is over. Created once and reused for every pause; the user can only hide it, never close it.
+// The window of a running pause: a heading, an idea of what to do, the time left and a button that
+// ends the pause once it is over. Created once and reused for every pause; the user can only hide it, never close it.
 class TPauseWindow : public TWindow {
 public:
     TPauseWindow(TWindowList& dialogWindows, const TTexts& languageTexts);
@@ -26,14 +27,19 @@ public:
     // Shows the remaining duration text, or "enough" for the empty text, and enables the button only
     // then. Brings the window to the front only when it was hidden, so the countdown does not steal
     // the focus every second. Centres it on the monitor under the pointer when it was hidden, and
-    // on that same monitor while it shows.
+    // on that same monitor while it shows. From the first call until the dismissal the window stays
+    // above every other window and is restored whenever it is minimized.
     void ShowTimeLeft(const std::string& remaining);
+
+    // The idea shown under the heading from now on, wrapped to a sensible width; none for the empty text.
+    void SetIdea(const std::wstring& idea);
 
     // Places the controls in one centred column and records the client size they need; margins and
     // gaps follow the window's DPI.
     void Layout();
     TSize GetRequiredSize() const;
     const TControlText* GetTimeLeftText() const;
+    const TControlText* GetIdeaText() const;
 
 private:
     void Dismiss();
@@ -42,11 +48,14 @@ private:
     void Announce();
     // Lays out and resizes the window so that its client area fits the layout.
     void FitToLayout();
+    // Makes the idea's text anew, wrapped at the window's DPI.
+    void WrapIdea();
 
     TTexts texts;
     TControlText title;
     TControlButton button;
     TControlCancelHandler cancelHandler;
+    TControlKeepInFront keepInFront;
     TSize requiredSize;
     RECT workArea;
 
@@ -59,6 +68,10 @@ public:
 
 private:
     std::unique_ptr<TControlText> timeLeftText;
+    std::wstring idea;
+    std::unique_ptr<TControlText> ideaText;
+    // The DPI the idea was wrapped at.
+    std::int32_t ideaDpi;
     TAnnouncementPace announcementPace;
 };
 

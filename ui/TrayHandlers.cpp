@@ -11,9 +11,13 @@
 #include <vector>
 
 void OnTrayMenu(TConfigurationWindow& configWindow, const TTexts& texts, const std::wstring& helpFilePath,
-                const TReminderPauseMenu& reminders, const TCallback& onStatistics, std::optional<TPoint> at) {
-    std::vector<TMenuItem> items{texts.Text(IDS_MENU_CONFIGURE), texts.Text(IDS_MENU_STATISTICS), texts.Text(IDS_MENU_HELP),
+                const TReminderPauseMenu& reminders, const TPauseNowMenu& pauseNow, const TCallback& onStatistics,
+                std::optional<TPoint> at) {
+    std::vector<TMenuItem> items{texts.Text(IDS_MENU_CONFIGURE),
+                                 texts.Text(IDS_MENU_STATISTICS),
+                                 texts.Text(IDS_MENU_HELP),
                                  {texts.Text(IDS_MENU_PAUSE_REMINDERS), reminders.available},
+                                 {texts.Text(IDS_MENU_TAKE_PAUSE_NOW), pauseNow.available},
                                  texts.Text(IDS_MENU_CLOSE)};
     if (reminders.paused) {
         items[3].subItems = {texts.Text(IDS_MENU_RESUME_REMINDERS)};
@@ -43,6 +47,11 @@ void OnTrayMenu(TConfigurationWindow& configWindow, const TTexts& texts, const s
         }
         break;
     case 4:
+        if (pauseNow.onTake) {
+            pauseNow.onTake();
+        }
+        break;
+    case 5:
         Quit();
         break;
     default:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/TConfigurationWindow.h"
+#include "ui/TPauseNowMenu.h"
 #include "ui/TReminderPauseMenu.h"
 
 #include "core/TTexts.h"
@@ -11,11 +12,12 @@
 #include <optional>
 #include <string>
 
-// Right click on the tray icon (or the menu key on it): the menu "Configure", "Statistics", "Help", "Pause
-// reminders" (a submenu with the lengths, or "Resume reminders" while paused), "Close", and what each
-// item does; at the mouse, or at the given point. In the language of the texts.
+// Right click on the tray icon (or the menu key on it): the menu "Configure", "Statistics", "Help",
+// "Pause reminders" (a submenu with the lengths, or "Resume reminders" while paused), "Take a pause
+// now", "Close", and what each item does; at the mouse, or at the given point. In the language of
+// the texts.
 void OnTrayMenu(TConfigurationWindow& configWindow, const TTexts& texts, const std::wstring& helpFilePath,
-                const TReminderPauseMenu& reminders, const TCallback& onStatistics,
+                const TReminderPauseMenu& reminders, const TPauseNowMenu& pauseNow, const TCallback& onStatistics,
                 std::optional<TPoint> at = std::nullopt);
 
 // Left double click on the tray icon: the same as "Configure".

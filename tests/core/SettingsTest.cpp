@@ -29,7 +29,8 @@ TEST_P(LoadedFiles, GiveUsableValues) {
     WriteBytes(folder.Wide(L"config"), GetParam().bytes);
     std::string interval = "01:00:00";
     std::string pauseLength = "00:05:00";
-    LoadSettings(folder.Wide(), interval, pauseLength);
+    TSettingsOptions options;
+    LoadSettings(folder.Wide(), interval, pauseLength, options);
     EXPECT_EQ(interval, GetParam().interval);
     EXPECT_EQ(pauseLength, GetParam().pauseLength);
 }
@@ -61,7 +62,8 @@ TEST(LoadSettings, WithoutAFileKeepsTheDefaultsAndCreatesNothing) {
     TTestFolder folder;
     std::string interval = "01:00:00";
     std::string pauseLength = "00:05:00";
-    LoadSettings(folder.Wide(L"Tavelin"), interval, pauseLength);
+    TSettingsOptions options;
+    LoadSettings(folder.Wide(L"Tavelin"), interval, pauseLength, options);
     EXPECT_EQ(interval, "01:00:00");
     EXPECT_EQ(pauseLength, "00:05:00");
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "Tavelin"));
@@ -111,27 +113,29 @@ protected:
 };
 
 TEST_F(SavedSettings, CreateTheFolderAndWriteExactlyTheBytes) {
-    SaveSettings(dataFolder, "01:30:00", "00:10:00");
+    SaveSettings(dataFolder, "01:30:00", "00:10:00", {});
     EXPECT_EQ(ReadBytes(dataFolder + L"\\config"), "01:30:00\r\n00:10:00\r\n");
     EXPECT_EQ(FilesInDataFolder(), std::vector<std::filesystem::path>{"config"});
 }
 
 TEST_F(SavedSettings, ReplaceLongerContentAndReadBack) {
     CreateFolder(dataFolder);
-    WriteBytes(dataFolder + L"\\config", "12:00:00\r\n12:00:00\r\nand a long tail of old content\r\n");
-    SaveSettings(dataFolder, "00:45:00", "00:02:30");
+    // Longer times than the new ones: lines after them would be kept as a newer version's.
+    WriteBytes(dataFolder + L"\\config", "12:00:00 and a long tail of old content\r\n12:00:00 and more\r\n");
+    SaveSettings(dataFolder, "00:45:00", "00:02:30", {});
     EXPECT_EQ(ReadBytes(dataFolder + L"\\config"), "00:45:00\r\n00:02:30\r\n");
     std::string interval = "01:00:00";
     std::string pauseLength = "00:05:00";
-    LoadSettings(dataFolder, interval, pauseLength);
+    TSettingsOptions options;
+    LoadSettings(dataFolder, interval, pauseLength, options);
     EXPECT_EQ(interval, "00:45:00");
     EXPECT_EQ(pauseLength, "00:02:30");
     EXPECT_EQ(FilesInDataFolder(), std::vector<std::filesystem::path>{"config"});
 }
 
 TEST_F(SavedSettings, ReportNoErrorWhenSaved) {
-    EXPECT_FALSE(SaveSettings(dataFolder, "01:30:00", "00:10:00"));
-    EXPECT_FALSE(SaveSettings(dataFolder, "01:30:00", "00:10:00")) << "over an existing file";
+    EXPECT_FALSE(SaveSettings(dataFolder, "01:30:00", "00:10:00", {}));
+    EXPECT_FALSE(SaveSettings(dataFolder, "01:30:00", "00:10:00", {})) << "over an existing file";
     EXPECT_EQ(SettingsFilePath(dataFolder), dataFolder + L"\\config");
 }
 
@@ -182,7 +186,7 @@ TEST_P(FailedSaves, GiveTheSystemsReasonAndChangeNothing) {
     }
     const std::vector<std::string> before = TreeOf(appData.Path());
 
-    const std::error_code error = SaveSettings(appData.Wide(c.dataFolder), "00:45:00", "00:02:30");
+    const std::error_code error = SaveSettings(appData.Wide(c.dataFolder), "00:45:00", "00:02:30", {});
 #ifdef _WIN32
     EXPECT_EQ(error.value(), c.windowsError);
 #else
@@ -266,17 +270,18 @@ TEST(DataFolderPathFor, SavesAndLoadsInThePortableFolderAndReportsAFailedSaveThe
     TTestFolder folder;
     CreateFolder(folder.Wide(L"Settings"));
     const std::wstring dataFolder = DataFolderPathFor(folder.Wide(L"Tavelin.exe"));
-    ASSERT_FALSE(SaveSettings(dataFolder, "00:20:00", "00:02:00"));
+    ASSERT_FALSE(SaveSettings(dataFolder, "00:20:00", "00:02:00", {}));
     EXPECT_EQ(ReadWholeFile(folder.Wide(L"Settings\\config")), std::optional<std::string>("00:20:00\r\n00:02:00\r\n"));
     std::string interval = "01:00:00";
     std::string pauseLength = "00:05:00";
-    LoadSettings(dataFolder, interval, pauseLength);
+    TSettingsOptions options;
+    LoadSettings(dataFolder, interval, pauseLength, options);
     EXPECT_EQ(interval + " " + pauseLength, "00:20:00 00:02:00");
 
     // A config that is a folder cannot be replaced: the save fails as any other would.
     RemoveFile(folder.Wide(L"Settings\\config"));
     CreateFolder(folder.Wide(L"Settings\\config"));
-    EXPECT_TRUE(SaveSettings(dataFolder, "00:30:00", "00:03:00"));
+    EXPECT_TRUE(SaveSettings(dataFolder, "00:30:00", "00:03:00", {}));
     EXPECT_EQ(SettingsFilePath(dataFolder), folder.Wide(L"Settings\\config"));
 }
 

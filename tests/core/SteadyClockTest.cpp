@@ -77,7 +77,7 @@ protected:
     std::string wall = "2026.12.08 09:00:00";
     const TSteadyClock steadyClock{[this] { return wall; }, [this] { return count; }};
     const TClock now = [this] { return steadyClock.Now(); };
-    AppState state{L"", L"", "00:10:00", "00:01:00", ShiftTimestamp(now(), "00:10:00", true), "", ""};
+    AppState state{L"", L"", "00:10:00", "00:01:00", ShiftTimestamp(now(), "00:10:00", true), "", "", {}, "", {}};
     TAbsence absence;
     TFakePauseWindow window;
     TFakePresence presence;

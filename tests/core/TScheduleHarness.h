@@ -57,9 +57,10 @@ protected:
         window.Hide();
         OnPauseDismissed(state, window, clock);
     }
-    std::error_code Accept(const std::string& time, const std::string& interval, const std::string& pauseLength) {
+    std::error_code Accept(const std::string& time, const std::string& interval, const std::string& pauseLength,
+                           const TSettingsOptions& options = {}) {
         At(time);
-        return OnSettingsAccepted(state, window, interval, pauseLength, clock);
+        return OnSettingsAccepted(state, window, interval, pauseLength, options, clock);
     }
     void Choose(const std::string& time, TReminderPause::TChoice choice) {
         At(time);

@@ -1,5 +1,5 @@
 // Any settings file content: loading must leave values a time picker can hold, and saving them
-// must give back exactly the same values and bytes.
+// must give back exactly the same values (options included) and the bytes written over that file.
 #include "core/FileSystem.h"
 #include "core/FileSystemPath.h"
 #include "core/Settings.h"
@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::string interval = "01:00:00";
     std::string pauseLength = "00:05:00";
-    LoadSettings(DataFolder(), interval, pauseLength);
+    TSettingsOptions options;
+    LoadSettings(DataFolder(), interval, pauseLength, options);
     if (!IsTimeOfDayDuration(interval) || !IsTimeOfDayDuration(pauseLength)) {
         std::abort();
     }
@@ -43,16 +44,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
 
-    SaveSettings(DataFolder(), interval, pauseLength);
+    SaveSettings(DataFolder(), interval, pauseLength, options);
     std::ifstream input(FileSystemPath(config), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
-    if (bytes != SettingsContent(interval, pauseLength)) {
+    const std::string before(reinterpret_cast<const char*>(data), size);
+    if (bytes != SettingsContent(interval, pauseLength, options, before)) {
         std::abort();
     }
     std::string reloadedInterval = "01:00:00";
     std::string reloadedPauseLength = "00:05:00";
-    LoadSettings(DataFolder(), reloadedInterval, reloadedPauseLength);
-    if (reloadedInterval != interval || reloadedPauseLength != pauseLength) {
+    TSettingsOptions reloadedOptions;
+    LoadSettings(DataFolder(), reloadedInterval, reloadedPauseLength, reloadedOptions);
+    if (reloadedInterval != interval || reloadedPauseLength != pauseLength || reloadedOptions != options) {
         std::abort();
     }
     return 0;

@@ -1,6 +1,8 @@
 // Any settings file content, in memory: the lines must be split as a line-by-line stream read
 // splits them, the values taken must be ones a time picker can hold, and the content written for
-// them must give back the same values and the same bytes.
+// them over the file must give back the same values (options included) and the same bytes, with
+// the lines no option takes kept in their order.
+#include "core/OptionLines.h"
 #include "core/SettingsContent.h"
 #include "core/TimeTextReading.h"
 
@@ -9,6 +11,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -19,6 +22,22 @@ void StreamReadLine(std::istringstream& stream, std::string& target) {
     if (stream.good() && !target.empty() && target.back() == '\r') {
         target.pop_back();
     }
+}
+
+// The lines after the two times that set no option, as the stream reads them.
+std::vector<std::string> UnknownLines(const std::string& content) {
+    std::istringstream lines(content);
+    std::string line;
+    StreamReadLine(lines, line);
+    StreamReadLine(lines, line);
+    std::vector<std::string> unknown;
+    while (lines.good() && lines.peek() != std::char_traits<char>::eof()) {
+        StreamReadLine(lines, line);
+        if (FindOptionLine(line) == nullptr) {
+            unknown.push_back(line);
+        }
+    }
+    return unknown;
 }
 
 void Require(bool condition) {
@@ -54,12 +73,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(pauseLength == (IsTimeOfDayDuration(secondLine) ? secondLine : defaultPauseLength));
     Require(interval.find('\n') == std::string::npos && pauseLength.find('\n') == std::string::npos);
 
+    TSettingsOptions options;
+    ReadSettingsOptions(content, options);
+
     // Other defaults, so that a value lost on the way back cannot hide behind an equal default.
-    const std::string bytes = SettingsContent(interval, pauseLength);
+    const std::string bytes = SettingsContent(interval, pauseLength, options, content);
     std::string reloadedInterval = "23:59:59";
     std::string reloadedPauseLength = "00:00:01";
     ReadSettingsContent(bytes, reloadedInterval, reloadedPauseLength);
     Require(reloadedInterval == interval && reloadedPauseLength == pauseLength);
-    Require(SettingsContent(reloadedInterval, reloadedPauseLength) == bytes);
+    TSettingsOptions reloadedOptions;
+    ReadSettingsOptions(bytes, reloadedOptions);
+    Require(reloadedOptions == options);
+    Require(SettingsContent(reloadedInterval, reloadedPauseLength, reloadedOptions, bytes) == bytes);
+    Require(UnknownLines(bytes) == UnknownLines(content));
     return 0;
 }

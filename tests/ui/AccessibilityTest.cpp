@@ -184,7 +184,8 @@ TEST_F(AccessibilityTest, NamesTheConfigurationWindowsLabelsAndPickersByTheirLab
     configWindow.Open();
     const std::vector<TElement> tree = ReadTree(configWindow.GetHandle());
     const std::vector<std::wstring> names = {L"Interval between pauses", L"Interval between pauses", L"Pause length",
-                                             L"Pause length", L"OK", L"Cancel", L"Help"};
+                                             L"Pause length", L"Dim the screens during a pause",
+                                             L"Play a sound when a pause is over", L"OK", L"Cancel", L"Help"};
     ASSERT_EQ(tree.size(), names.size());
     for (std::size_t index = 0; index < names.size(); ++index) {
         EXPECT_EQ(tree[index].name, names[index]) << index;
@@ -195,9 +196,9 @@ TEST_F(AccessibilityTest, NamesTheConfigurationWindowsLabelsAndPickersByTheirLab
     ExpectSystemObject(tree[1], configWindow.GetIntervalPicker().GetHandle());
     ExpectSystemObject(tree[3], configWindow.GetPauseLengthPicker().GetHandle());
     EXPECT_NE(SystemElement(configWindow.GetIntervalPicker().GetHandle()).name, L"Interval between pauses");
-    const wchar_t* const buttons[] = {L"OK", L"Cancel", L"Help"};
+    // The check boxes and buttons are the system's own, named by their own texts.
     for (std::size_t index = 4; index < tree.size(); ++index) {
-        ExpectSystemObject(tree[index], FindChild(configWindow, L"Button", buttons[index - 4]));
+        ExpectSystemObject(tree[index], FindChild(configWindow, L"Button", names[index].c_str()));
         EXPECT_EQ(tree[index].state & STATE_SYSTEM_UNAVAILABLE, 0) << index;
     }
     EXPECT_GT(tree[0].location.right, tree[0].location.left);

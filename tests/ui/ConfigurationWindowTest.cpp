@@ -16,12 +16,16 @@ protected:
     ConfigurationWindowTest() {
         window.GetIntervalPicker().SetValue("01:00:00");
         window.GetPauseLengthPicker().SetValue("00:05:00");
-        window.OnSettingsChanged = [this](const std::string& interval, const std::string& pauseLength) {
+        window.OnSettingsChanged = [this](const std::string& interval, const std::string& pauseLength,
+                                          const TSettingsOptions& options) {
             accepted.emplace_back(interval, pauseLength);
+            acceptedOptions.push_back(options);
         };
     }
 
     HWND Button(const wchar_t* label) const { return FindChild(window, L"Button", label); }
+    HWND DimScreensBox() const { return Button(L"Dim the screens during a pause"); }
+    HWND EndSoundBox() const { return Button(L"Play a sound when a pause is over"); }
 
     static std::int32_t LabelWidth(const wchar_t* label) {
         TWindow scratch(L"scratch", false, nullptr);
@@ -32,6 +36,7 @@ protected:
     TWindowList dialogWindows;
     TConfigurationWindow window{dialogWindows, EnglishResourceTexts(), helpFilePath};
     std::vector<std::pair<std::string, std::string>> accepted;
+    std::vector<TSettingsOptions> acceptedOptions;
 };
 
 TEST_F(ConfigurationWindowTest, StartsHiddenInTheDialogList) {
@@ -54,7 +59,7 @@ TEST_F(ConfigurationWindowTest, OpenShowsItAtTheRequiredSizeWithTheFocusOnTheInt
     EXPECT_EQ(client.cy, window.GetRequiredSize().height);
 }
 
-TEST_F(ConfigurationWindowTest, LaysOutTwoRowsAndAButtonRow) {
+TEST_F(ConfigurationWindowTest, LaysOutTwoRowsTheCheckBoxesAndAButtonRow) {
     window.Open();
     const std::int32_t labelColumn = std::max(LabelWidth(L"Interval between pauses"), LabelWidth(L"Pause length"));
     const RECT interval = ChildRect(window.GetIntervalPicker().GetHandle());
@@ -62,6 +67,8 @@ TEST_F(ConfigurationWindowTest, LaysOutTwoRowsAndAButtonRow) {
     const RECT ok = ChildRect(Button(L"OK"));
     const RECT cancel = ChildRect(Button(L"Cancel"));
     const RECT help = ChildRect(Button(L"Help"));
+    const RECT dimScreens = ChildRect(DimScreensBox());
+    const RECT endSound = ChildRect(EndSoundBox());
     const SIZE client = ClientSize(window.GetHandle());
 
     EXPECT_EQ(interval.left, labelColumn + 10);
@@ -71,12 +78,18 @@ TEST_F(ConfigurationWindowTest, LaysOutTwoRowsAndAButtonRow) {
     EXPECT_EQ(ok.left, 5);
     EXPECT_EQ(cancel.left, ok.right + 5);
     EXPECT_EQ(help.right, client.cx - 5);
-    EXPECT_EQ(ok.top, pauseLength.bottom + 5);
+    EXPECT_EQ(dimScreens.left, 5);
+    EXPECT_EQ(dimScreens.top, pauseLength.bottom + 5);
+    EXPECT_EQ(endSound.left, 5);
+    EXPECT_EQ(endSound.top, dimScreens.bottom + 5);
+    EXPECT_GT(dimScreens.right - dimScreens.left, LabelWidth(L"Dim the screens during a pause"));
+    EXPECT_GT(endSound.right - endSound.left, LabelWidth(L"Play a sound when a pause is over"));
+    EXPECT_EQ(ok.top, endSound.bottom + 5);
     EXPECT_EQ(cancel.top, ok.top);
     EXPECT_EQ(help.top, ok.top);
     EXPECT_EQ(client.cy, ok.bottom + 5);
     const LONG buttons = (ok.right - ok.left) + (cancel.right - cancel.left) + (help.right - help.left) + 20;
-    EXPECT_EQ(client.cx, std::max(interval.right + 5, buttons));
+    EXPECT_EQ(client.cx, std::max({interval.right + 5, dimScreens.right + 5, endSound.right + 5, buttons}));
 }
 
 TEST_F(ConfigurationWindowTest, HelpFollowsTheRightEdgeWhenWidened) {
@@ -127,6 +140,34 @@ TEST_P(ConfigurationAcceptTest, HandsOnIntervalThenPauseLengthOnceAndHides) {
     EXPECT_FALSE(IsWindowVisible(window.GetHandle()));
 }
 
+TEST_P(ConfigurationAcceptTest, HandsOnTheOptionsAsTheBoxesShowThem) {
+    const struct {
+        TSettingsOptions shown;
+        bool toggleDim;
+        bool toggleSound;
+        TSettingsOptions handedOn;
+    } cases[] = {{{false, true}, false, false, {false, true}},
+                 {{false, true}, true, true, {true, false}},
+                 {{true, false}, false, true, {true, true}},
+                 {{true, true}, true, false, {false, true}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.shown.dimScreens << c.shown.endSound << c.toggleDim << c.toggleSound);
+        acceptedOptions.clear();
+        window.SetOptions(c.shown);
+        window.Open();
+        EXPECT_EQ(window.GetOptions(), c.shown);
+        if (c.toggleDim) {
+            SendMessageW(DimScreensBox(), BM_CLICK, 0, 0);
+        }
+        if (c.toggleSound) {
+            SendMessageW(EndSoundBox(), BM_CLICK, 0, 0);
+        }
+        Accept();
+        ASSERT_EQ(acceptedOptions.size(), 1u);
+        EXPECT_EQ(acceptedOptions[0], c.handedOn);
+    }
+}
+
 TEST_P(ConfigurationAcceptTest, WithoutCallbackOnlyHides) {
     window.OnSettingsChanged = nullptr;
     window.Open();
@@ -159,6 +200,7 @@ protected:
 TEST_P(ConfigurationCancelTest, HidesWithoutHandingOnAndKeepsTheEditedValues) {
     window.Open();
     window.GetIntervalPicker().SetValue("00:20:00");
+    SendMessageW(DimScreensBox(), BM_CLICK, 0, 0);
     Cancel();
 
     EXPECT_TRUE(accepted.empty());
@@ -168,6 +210,19 @@ TEST_P(ConfigurationCancelTest, HidesWithoutHandingOnAndKeepsTheEditedValues) {
     window.Open();
     EXPECT_EQ(window.GetIntervalPicker().GetValue(), "00:20:00");
     EXPECT_EQ(window.GetPauseLengthPicker().GetValue(), "00:05:00");
+    EXPECT_EQ(window.GetOptions(), (TSettingsOptions{true, false})) << "the box toggled from the unticked start";
+}
+
+// Tab goes from the pickers through the boxes to the buttons, and back the same way.
+TEST_F(ConfigurationWindowTest, TabsFromThePickersThroughTheCheckBoxesToTheButtons) {
+    window.Open();
+    const HWND order[] = {window.GetIntervalPicker().GetHandle(), window.GetPauseLengthPicker().GetHandle(),
+                          DimScreensBox(), EndSoundBox(), Button(L"OK"), Button(L"Cancel"), Button(L"Help")};
+    for (std::size_t index = 0; index + 1 < std::size(order); ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(GetNextDlgTabItem(window.GetHandle(), order[index], FALSE), order[index + 1]);
+        EXPECT_EQ(GetNextDlgTabItem(window.GetHandle(), order[index + 1], TRUE), order[index]);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, ConfigurationCancelTest,

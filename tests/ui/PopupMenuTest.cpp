@@ -141,8 +141,23 @@ protected:
         reminders.onResume = [this] { ++resumes; };
         return reminders;
     }
-    void ShowTrayMenu(int position, const TReminderPauseMenu& reminders, int subPosition = -1) {
-        RunMenu(position, seen, [&] { OnTrayMenu(configWindow, EnglishResourceTexts(), helpFilePath, reminders, [this] { ++statisticsOpened; }); return 0; }, subPosition);
+    // "Take a pause now" as the tray offers it, counting the pauses taken.
+    TPauseNowMenu PauseNow(bool available) {
+        TPauseNowMenu pauseNow;
+        pauseNow.available = available;
+        pauseNow.onTake = [this] { ++pausesTaken; };
+        return pauseNow;
+    }
+    void ShowTrayMenu(int position, const TReminderPauseMenu& reminders, int subPosition = -1,
+                      const TPauseNowMenu& pauseNow = {}) {
+        RunMenu(
+            position, seen,
+            [&] {
+                OnTrayMenu(configWindow, EnglishResourceTexts(), helpFilePath, reminders, pauseNow,
+                           [this] { ++statisticsOpened; });
+                return 0;
+            },
+            subPosition);
     }
 
     std::wstring helpFilePath = L"C:/nowhere/Help.chm";
@@ -152,14 +167,15 @@ protected:
     std::vector<TReminderPause::TChoice> pauses;
     int resumes = 0;
     int statisticsOpened = 0;
+    int pausesTaken = 0;
 };
 
-TEST_F(TrayMenuTest, OffersConfigureStatisticsHelpPauseRemindersCloseWithConfigureAsDefault) {
+TEST_F(TrayMenuTest, OffersConfigureStatisticsHelpPauseRemindersTakeAPauseNowCloseWithConfigureAsDefault) {
     ShowTrayMenu(-1, Reminders(true, false));
     ASSERT_TRUE(seen.open);
-    EXPECT_EQ(seen.items,
-              (std::vector<std::wstring>{L"Configure", L"Statistics", L"Help", L"Pause reminders", L"Close"}));
-    EXPECT_EQ(seen.enabled, (std::vector<bool>{true, true, true, true, true}));
+    EXPECT_EQ(seen.items, (std::vector<std::wstring>{L"Configure", L"Statistics", L"Help", L"Pause reminders",
+                                                     L"Take a pause now", L"Close"}));
+    EXPECT_EQ(seen.enabled, (std::vector<bool>{true, true, true, true, true, true}));
     EXPECT_EQ(seen.subItems[3],
               (std::vector<std::wstring>{L"For 30 minutes", L"For 1 hour", L"For 2 hours", L"Until tomorrow"}));
     EXPECT_EQ(seen.defaultIndex, 0);
@@ -184,7 +200,7 @@ TEST_F(TrayMenuTest, ConfigureOpensTheConfigurationWindow) {
 }
 
 TEST_F(TrayMenuTest, CloseEndsTheMessageLoop) {
-    ShowTrayMenu(4, Reminders(true, false));
+    ShowTrayMenu(5, Reminders(true, false));
     EXPECT_TRUE(QuitPosted());
     EXPECT_FALSE(IsWindowVisible(configWindow.GetHandle()));
 }
@@ -226,6 +242,28 @@ INSTANTIATE_TEST_SUITE_P(
                     TReminderItemCase{"Resume", true, true, 0, {L"Resume reminders"}, {}, 1},
                     TReminderItemCase{"DuringAPause", false, false, 0, Lengths, {}, 0}),
     TCaseName());
+
+// Greyed while a pause shows, whether the reminders are paused or not.
+TEST_F(TrayMenuTest, TakeAPauseNowTakesOneOnlyWhenOffered) {
+    const struct {
+        bool available;
+        bool remindersPaused;
+        int taken;
+    } cases[] = {{true, false, 1}, {true, true, 1}, {false, false, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "available " << c.available << ", reminders paused " << c.remindersPaused);
+        pausesTaken = 0;
+        seen = TMenuSeen{};
+        ShowTrayMenu(4, Reminders(c.available, c.remindersPaused), -1, PauseNow(c.available));
+        ASSERT_TRUE(seen.open);
+        EXPECT_EQ(seen.items[4], L"Take a pause now");
+        EXPECT_EQ(seen.enabled[4], c.available);
+        EXPECT_EQ(pausesTaken, c.taken);
+        EXPECT_TRUE(pauses.empty());
+        EXPECT_EQ(resumes, 0);
+        EXPECT_FALSE(QuitPosted());
+    }
+}
 
 TEST_F(TrayMenuTest, DoubleClickOpensTheConfigurationWindow) {
     OnTrayDoubleClick(configWindow);
