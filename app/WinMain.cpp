@@ -12,7 +12,9 @@
 #include "core/TSteadyClock.h"
 #include "core/TextIds.h"
 #include "core/TrayTooltip.h"
+#include "core/Win32Handles.h"
 
+#include "toolkit/MessageLoop.h"
 #include "toolkit/TRepeatedAction.h"
 #include "toolkit/TWindow.h"
 #include "toolkit/TWindowList.h"
@@ -49,12 +51,11 @@ constexpr DWORD InstanceWaitMilliseconds = 10000;
 std::vector<std::wstring> CommandLineArguments() {
     int count = 0;
     wchar_t** const arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const TLocalMemory owned(arguments);
     if (arguments == nullptr) {
         return {};
     }
-    std::vector<std::wstring> result(arguments + (count > 0 ? 1 : 0), arguments + count);
-    LocalFree(arguments);
-    return result;
+    return std::vector<std::wstring>(arguments + (count > 0 ? 1 : 0), arguments + count);
 }
 
 }  // namespace
@@ -158,12 +159,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     };
     TRepeatedAction timer(
         [&] {
-            waiting = TWaitReason::none;
-            if (HoldsReminders(state, reminderPause, now)) {
-                OnHeldTick(state, pauseWindow, now);
-            } else {
-                waiting = OnTimerTick(state, pauseWindow, now, absence, presence, headsUp);
-            }
+            waiting = OnProgramTick(state, reminderPause, pauseWindow, now, absence, presence, headsUp);
             showReminderState();
         },
         1.0);

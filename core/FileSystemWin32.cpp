@@ -1,21 +1,20 @@
 #include "core/FileSystem.h"
 
-#include <windows.h>
+#include "core/Win32Handles.h"
 
 std::optional<std::string> ReadWholeFile(const std::wstring& file) {
-    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    const TKernelHandle handle(OpenedFile(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!handle) {
         return std::nullopt;
     }
     std::string content;
     char buffer[4096];
     DWORD read = 0;
     bool complete = true;
-    while ((complete = ReadFile(handle, buffer, sizeof buffer, &read, nullptr) != FALSE) && read > 0) {
+    while ((complete = ReadFile(handle.Get(), buffer, sizeof buffer, &read, nullptr) != FALSE) && read > 0) {
         content.append(buffer, read);
     }
-    CloseHandle(handle);
     if (!complete) {
         return std::nullopt;
     }
@@ -35,19 +34,21 @@ std::error_code LastError() {
 }  // namespace
 
 std::error_code WriteWholeFile(const std::wstring& file, const std::string& content) {
-    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    TKernelHandle handle(
+        OpenedFile(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!handle) {
         return LastError();
     }
     DWORD written = 0;
     std::error_code error;
-    if (!WriteFile(handle, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
-        !FlushFileBuffers(handle)) {
+    if (!WriteFile(handle.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
+        !FlushFileBuffers(handle.Get())) {
         error = LastError();
     } else if (written != content.size()) {
         error = std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category());
     }
-    if (!CloseHandle(handle) && !error) {
+    // Closed here rather than by the holder: a failed close may be the first word of a failed write.
+    if (!CloseHandle(handle.Detach()) && !error) {
         error = LastError();
     }
     return error;

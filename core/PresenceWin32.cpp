@@ -1,6 +1,6 @@
 #include "core/Presence.h"
 
-#include <windows.h>
+#include "core/Win32Handles.h"
 
 #include <array>
 
@@ -10,26 +10,20 @@ namespace {
 class TRegistryKey {
 public:
     TRegistryKey(HKEY parent, const std::wstring& path) {
-        if (RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-            key = nullptr;
+        HKEY opened = nullptr;
+        if (RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &opened) == ERROR_SUCCESS) {
+            key.Reset(opened);
         }
     }
-    ~TRegistryKey() {
-        if (key != nullptr) {
-            RegCloseKey(key);
-        }
-    }
-    TRegistryKey(const TRegistryKey&) = delete;
-    TRegistryKey& operator=(const TRegistryKey&) = delete;
 
-    HKEY Get() const { return key; }
+    HKEY Get() const { return key.Get(); }
 
     // The value as a 64-bit number; 0 when it is missing or of another kind.
     std::uint64_t Number(const wchar_t* name) const {
         std::uint64_t value = 0;
         DWORD type = 0;
         DWORD size = sizeof(value);
-        if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        if (RegQueryValueExW(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
             type != REG_QWORD || size != sizeof(value)) {
             return 0;
         }
@@ -42,7 +36,7 @@ public:
         std::array<wchar_t, 256> name{};
         for (DWORD index = 0;; ++index) {
             DWORD length = static_cast<DWORD>(name.size());
-            const LONG result = RegEnumKeyExW(key, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+            const LONG result = RegEnumKeyExW(key.Get(), index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
             if (result == ERROR_MORE_DATA) {
                 continue;
             }
@@ -56,7 +50,7 @@ public:
     }
 
 private:
-    HKEY key = nullptr;
+    TRegistryHandle key;
 };
 
 bool InUse(HKEY parent, const std::wstring& name) {
@@ -97,15 +91,14 @@ bool IsDisplayRequired() {
     // Looked up at run time: powrprof.dll is not loaded by the program otherwise. SystemExecutionState
     // reflects SetThreadExecutionState's requests, not PowerCreateRequest's.
     using TCallNtPowerInformation = LONG(WINAPI*)(POWER_INFORMATION_LEVEL, void*, ULONG, void*, ULONG);
-    const HMODULE library = LoadLibraryW(L"powrprof.dll");
-    if (library == nullptr) {
+    const TLibrary library(LoadLibraryW(L"powrprof.dll"));
+    if (!library) {
         return false;
     }
     const auto call = reinterpret_cast<TCallNtPowerInformation>(
-        reinterpret_cast<void*>(GetProcAddress(library, "CallNtPowerInformation")));
+        reinterpret_cast<void*>(GetProcAddress(library.Get(), "CallNtPowerInformation")));
     EXECUTION_STATE state = 0;
     const bool read = call != nullptr && call(SystemExecutionState, nullptr, 0, &state, sizeof(state)) == 0;
-    FreeLibrary(library);
     return read && (state & ES_DISPLAY_REQUIRED) != 0;
 }
 

@@ -1,8 +1,13 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "core/PauseNow.h"
+#include "core/PauseSchedule.h"
+#include "core/TAbsence.h"
 #include "core/TClock.h"
+#include "core/TPresenceSources.h"
 #include "core/TReminderPause.h"
+#include "core/TWaitReason.h"
 #include "core/TimeText.h"
 
 #include <string>
@@ -41,4 +46,17 @@ inline bool HoldsReminders(AppState& state, TReminderPause& reminderPause, const
         OnRemindersResumed(state, reminderPause, now);
     }
     return reminderPause.IsActive();
+}
+
+// The program's tick, run once a second: the user's pause of the reminders first, then, while it
+// holds no reminders, the pause schedule's OnTimerTick; while it holds them, a pause taken now still
+// counts down. The result is what holds a due pause, none while the reminders are paused.
+template <typename TPauseView>
+TWaitReason OnProgramTick(AppState& state, TReminderPause& reminderPause, TPauseView& pauseWindow, const TClock& now,
+                          TAbsence& absence, const TPresenceSources& sources, const THeadsUpCallback& headsUp) {
+    if (HoldsReminders(state, reminderPause, now)) {
+        OnHeldTick(state, pauseWindow, now);
+        return TWaitReason::none;
+    }
+    return OnTimerTick(state, pauseWindow, now, absence, sources, headsUp);
 }

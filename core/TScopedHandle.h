@@ -11,7 +11,11 @@ class TScopedHandle {
 public:
     TScopedHandle() = default;
     explicit TScopedHandle(Handle owned) : handle(owned) {}
-    ~TScopedHandle() { Reset(); }
+    ~TScopedHandle() {
+        if (handle != Handle{}) {
+            Release(handle);
+        }
+    }
     TScopedHandle(const TScopedHandle&) = delete;
     TScopedHandle& operator=(const TScopedHandle&) = delete;
     TScopedHandle(TScopedHandle&& other) noexcept : handle(std::exchange(other.handle, Handle{})) {}

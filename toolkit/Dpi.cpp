@@ -1,6 +1,7 @@
 #include "toolkit/Dpi.h"
 
-#include "toolkit/TWindowDC.h"
+#include "core/Win32Handles.h"
+#include "toolkit/GdiHolders.h"
 
 namespace {
 
@@ -19,26 +20,9 @@ TFunction Lookup(HMODULE module, const char* name) {
     return reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-class TLibrary {
-public:
-    explicit TLibrary(const wchar_t* name) : module(LoadLibraryW(name)) {}
-    ~TLibrary() {
-        if (module != nullptr) {
-            FreeLibrary(module);
-        }
-    }
-    TLibrary(const TLibrary&) = delete;
-    TLibrary& operator=(const TLibrary&) = delete;
-
-    HMODULE GetHandle() const { return module; }
-
-private:
-    HMODULE module;
-};
-
 std::int32_t MonitorDpi(HWND window) {
-    const TLibrary shcore(L"shcore.dll");
-    const auto getDpiForMonitor = Lookup<TGetDpiForMonitor>(shcore.GetHandle(), "GetDpiForMonitor");
+    const TLibrary shcore(LoadLibraryW(L"shcore.dll"));
+    const auto getDpiForMonitor = Lookup<TGetDpiForMonitor>(shcore.Get(), "GetDpiForMonitor");
     if (getDpiForMonitor == nullptr) {
         return 0;
     }

@@ -1,7 +1,6 @@
 #include "toolkit/TControlButton.h"
 
-#include "toolkit/TSelectedFont.h"
-#include "toolkit/TWindowDC.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TextLines.h"
 
 struct TControlButton::TState {

@@ -1,10 +1,6 @@
 #include "toolkit/TControlText.h"
 
-#include "toolkit/TBackgroundMode.h"
-#include "toolkit/TSelectedFont.h"
-#include "toolkit/TSelectedObject.h"
-#include "toolkit/TTextColor.h"
-#include "toolkit/TWindowDC.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TextLines.h"
 
 TControlText::TControlText(TWindow& ownerWindow, const std::wstring& content)

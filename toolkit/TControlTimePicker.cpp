@@ -2,8 +2,7 @@
 
 #include "core/TimeText.h"
 #include "core/TimeTextReading.h"
-#include "toolkit/TSelectedFont.h"
-#include "toolkit/TWindowDC.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TextLines.h"
 
 #include <commctrl.h>

@@ -2,7 +2,7 @@
 
 #include "toolkit/Dpi.h"
 
-TFont::TFont(std::int32_t dpi) : handle(nullptr) {
+TFont::TFont(std::int32_t dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     LOGFONTW font{};
@@ -13,13 +13,9 @@ TFont::TFont(std::int32_t dpi) : handle(nullptr) {
     }
     // The metrics are given at the system DPI; a window on another monitor needs them at its own.
     font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
-    handle = CreateFontIndirectW(&font);
-}
-
-TFont::~TFont() {
-    DeleteObject(handle);
+    handle.Reset(CreateFontIndirectW(&font));
 }
 
 HFONT TFont::GetHandle() const {
-    return handle;
+    return handle.Get();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/GdiHolders.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -8,12 +10,9 @@
 class TFont {
 public:
     explicit TFont(std::int32_t dpi);
-    ~TFont();
-    TFont(const TFont&) = delete;
-    TFont& operator=(const TFont&) = delete;
 
     HFONT GetHandle() const;
 
 private:
-    HFONT handle;
+    TGdiObject<HFONT> handle;
 };

@@ -1,5 +1,7 @@
 #include "toolkit/TRepeatedAction.h"
 
+#include "core/TScopeGuard.h"
+
 #include <cmath>
 
 namespace {
@@ -42,13 +44,8 @@ bool TRepeatedAction::TMessageProcessor::ProcessMessage(TWindow::TMessage& messa
     // A tick dispatched by a nested message loop inside the callback is swallowed, never run inside it.
     if (!busy && callback) {
         busy = true;
-        try {
-            callback();
-        } catch (...) {
-            busy = false;
-            throw;
-        }
-        busy = false;
+        const TScopeGuard notBusy([this] { busy = false; });
+        callback();
     }
     return true;
 }

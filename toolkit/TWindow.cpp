@@ -1,20 +1,15 @@
 #include "toolkit/TWindow.h"
 
-#include "toolkit/AccessibleClient.h"
-#include "toolkit/Dpi.h"
-#include "toolkit/TSelectedObject.h"
-#include "toolkit/TWindowDC.h"
-
-#include <objbase.h>
+#include "toolkit/GdiHolders.h"
+#include "toolkit/TWindowState.h"
 
 #include <algorithm>
-#include <utility>
-#include <vector>
+#include <cwchar>
 
 namespace {
 
 constexpr const wchar_t* ClassName = L"TWindow";
-constexpr const wchar_t* PropertyName = L"ControllingObject";
+constexpr const wchar_t* PropertyName = WindowPropertyName;
 
 // Called through a copy, so a callback may replace itself or destroy its window while it runs.
 void CallIfSet(const TCallback& callback) {
@@ -37,129 +32,16 @@ void RegisterWindowClass(WNDPROC procedure) {
     RegisterClassW(&windowClass);
 }
 
-class TScreenBitmap {
-public:
-    TScreenBitmap(int width, int height) {
-        const TWindowDC screen(nullptr);
-        handle = CreateCompatibleBitmap(screen.GetHandle(), width, height);
-    }
-    ~TScreenBitmap() { DeleteObject(handle); }
-    TScreenBitmap(const TScreenBitmap&) = delete;
-    TScreenBitmap& operator=(const TScreenBitmap&) = delete;
-
-    HBITMAP GetHandle() const { return handle; }
-
-private:
-    HBITMAP handle;
-};
-
-// A memory device context drawing into a bitmap it does not own; the bitmap is selected out again
-// before the context goes, so the bitmap can be deleted afterwards.
-class TMemoryDC {
-public:
-    explicit TMemoryDC(HBITMAP bitmap) : dc(CreateCompatibleDC(nullptr)), previous(SelectObject(dc, bitmap)) {}
-    ~TMemoryDC() {
-        if (previous != nullptr) {
-            SelectObject(dc, previous);
-        }
-        DeleteDC(dc);
-    }
-    TMemoryDC(const TMemoryDC&) = delete;
-    TMemoryDC& operator=(const TMemoryDC&) = delete;
-
-    HDC GetHandle() const { return dc; }
-
-private:
-    HDC dc;
-    HGDIOBJ previous;
-};
-
-class TPaintDC {
-public:
-    explicit TPaintDC(HWND windowHandle) : window(windowHandle), paint{} { BeginPaint(window, &paint); }
-    ~TPaintDC() { EndPaint(window, &paint); }
-    TPaintDC(const TPaintDC&) = delete;
-    TPaintDC& operator=(const TPaintDC&) = delete;
-
-    HDC GetHandle() const { return paint.hdc; }
-
-private:
-    HWND window;
-    PAINTSTRUCT paint;
-};
+// A bitmap the screen can take, of a window's client size.
+HBITMAP CompatibleBitmap(TSize size) {
+    const TWindowDC screen(nullptr);
+    return CreateCompatibleBitmap(screen.GetHandle(), size.width, size.height);
+}
 
 }  // namespace
 
-struct TWindow::TState {
-    // A dispatch in progress; a control that detaches during it moves the cursor so no control is
-    // skipped, and a window destroyed during it ends it.
-    struct TCursor {
-        std::size_t next;
-        bool windowGone;
-    };
-
-    // Keeps a cursor known to the state for one dispatch, also when a control throws.
-    class TCursorRegistration {
-    public:
-        TCursorRegistration(TState& windowState, TCursor& dispatchCursor) : owner(windowState), cursor(dispatchCursor) {
-            owner.cursors.push_back(&cursor);
-        }
-        ~TCursorRegistration() {
-            if (!cursor.windowGone) {
-                std::erase(owner.cursors, &cursor);
-            }
-        }
-        TCursorRegistration(const TCursorRegistration&) = delete;
-        TCursorRegistration& operator=(const TCursorRegistration&) = delete;
-
-    private:
-        TState& owner;
-        TCursor& cursor;
-    };
-
-    TState() = default;
-    ~TState() {
-        if (handle != nullptr) {
-            // Messages sent while the window is destroyed go straight to the default procedure.
-            RemovePropW(handle, PropertyName);
-            DestroyWindow(handle);
-        }
-        if (comInitialized) {
-            CoUninitialize();
-        }
-    }
-    TState(const TState&) = delete;
-    TState& operator=(const TState&) = delete;
-
-    void Detach(TControl* control) {
-        const auto found = std::find(controls.begin(), controls.end(), control);
-        if (found == controls.end()) {
-            return;
-        }
-        const auto index = static_cast<std::size_t>(found - controls.begin());
-        controls.erase(found);
-        for (TCursor* cursor : cursors) {
-            if (index < cursor->next) {
-                --cursor->next;
-            }
-        }
-    }
-
-    HWND handle = nullptr;
-    TColor background{0, 0, 0};
-    TColor text{0, 0, 0};
-    std::wstring accessibleDescription;
-    // COM hands the accessible object to the reader; started on the first question, so a user without
-    // a reader never loads it.
-    bool comInitialized = false;
-    std::int32_t dpi = DefaultDpi;
-    std::unique_ptr<TFont> font;
-    std::vector<TControl*> controls;
-    std::vector<TCursor*> cursors;
-};
-
 TWindow::TControl::TControl(TWindow& ownerWindow) : owner(&ownerWindow) {
-    owner->state->controls.push_back(this);
+    owner->state->controls.Attach(this);
 }
 
 HFONT TWindow::TControl::OwnerFont() const {
@@ -168,7 +50,7 @@ HFONT TWindow::TControl::OwnerFont() const {
 
 TWindow::TControl::~TControl() {
     if (owner != nullptr) {
-        owner->state->Detach(this);
+        owner->state->controls.Detach(this);
     }
 }
 
@@ -208,11 +90,8 @@ TWindow::~TWindow() {
         }
     }
     // The controls are not the window's to delete; those still attached are only let go.
-    for (TControl* control : state->controls) {
+    for (TControl* control : state->controls.Items()) {
         control->owner = nullptr;
-    }
-    for (TState::TCursor* cursor : state->cursors) {
-        cursor->windowGone = true;
     }
     state.reset();
 }
@@ -254,76 +133,13 @@ void TWindow::ReadSystemColors() {
     state->text = TColor(GetRValue(text), GetGValue(text), GetBValue(text));
 }
 
-std::vector<TAccessibleItem> TWindow::GetAccessibleItems() const {
-    std::vector<TAccessibleItem> items;
-    for (const TControl* control : state->controls) {
-        TAccessibleItem item{L"", nullptr, TPoint(0, 0), TSize(0, 0), control};
-        if (control->GetAccessibleItem(item)) {
-            item.source = control;
-            items.push_back(item);
-        }
-    }
-    for (HWND child = GetWindow(state->handle, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        bool described = false;
-        for (const TAccessibleItem& item : items) {
-            described = described || item.child == child;
-        }
-        if (described) {
-            continue;
-        }
-        RECT rect{};
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, state->handle, reinterpret_cast<POINT*>(&rect), 2);
-        items.push_back(TAccessibleItem{L"", child, TPoint(rect.left, rect.top),
-                                        TSize(rect.right - rect.left, rect.bottom - rect.top), nullptr});
-    }
-    // A handful of items: an insertion sort, stable, keeps equal places in the order found.
-    for (std::size_t sorted = 1; sorted < items.size(); ++sorted) {
-        for (std::size_t index = sorted; index > 0; --index) {
-            const TAccessibleItem& before = items[index - 1];
-            const TAccessibleItem& after = items[index];
-            const bool inOrder = before.position.y != after.position.y ? before.position.y < after.position.y
-                                                                       : before.position.x <= after.position.x;
-            if (inOrder) {
-                break;
-            }
-            std::swap(items[index - 1], items[index]);
-        }
-    }
-    return items;
-}
-
-void TWindow::SetAccessibleDescription(const std::wstring& description) {
-    state->accessibleDescription = description;
-}
-
-const std::wstring& TWindow::GetAccessibleDescription() const {
-    return state->accessibleDescription;
-}
-
-void TWindow::NotifyAccessibleEvent(DWORD event, const TControl* control) const {
-    LONG child = CHILDID_SELF;
-    if (control != nullptr) {
-        const std::vector<TAccessibleItem> items = GetAccessibleItems();
-        std::size_t index = 0;
-        while (index < items.size() && items[index].source != control) {
-            ++index;
-        }
-        if (index == items.size()) {
-            return;
-        }
-        child = static_cast<LONG>(index) + 1;
-    }
-    NotifyWinEvent(event, state->handle, OBJID_CLIENT, child);
-}
-
 const TWindow* TWindow::FromHandle(HWND handle) {
     if (handle == nullptr) {
         return nullptr;
     }
     wchar_t className[16] = {};
     GetClassNameW(handle, className, 16);
-    if (std::wstring(className) != ClassName) {
+    if (std::wcscmp(className, ClassName) != 0) {
         return nullptr;
     }
     return static_cast<const TWindow*>(GetPropW(handle, PropertyName));
@@ -397,10 +213,7 @@ LRESULT TWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_GETOBJECT:
         if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
-            if (!state->comInitialized) {
-                state->comInitialized = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-            }
-            return AnswerClientObject(hwnd, wParam);
+            return AnswerAccessibleObject(hwnd, wParam);
         }
         break;
     case WM_SYSCOLORCHANGE:
@@ -417,41 +230,30 @@ LRESULT TWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
 
     TMessage record{hwnd, message, wParam, lParam, 0};
-    TState::TCursor cursor{0, false};
-    bool consumed = false;
-    {
-        const TState::TCursorRegistration registration(*state, cursor);
-        // The list is read afresh after every control: controls may attach, detach or destroy the window.
-        while (!cursor.windowGone && cursor.next < state->controls.size()) {
-            TControl* const control = state->controls[cursor.next];
-            ++cursor.next;
-            if (control->ProcessMessage(record)) {
-                consumed = true;
-                break;
-            }
-        }
-    }
+    const bool consumed = state->controls.Dispatch([&record](TControl& control) { return control.ProcessMessage(record); });
     return consumed ? record.result : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 void TWindow::PaintOffScreen() {
     const TSize client = GetClientSize();
-    const TScreenBitmap bitmap(client.width, client.height);
+    const TGdiObject<HBITMAP> bitmap(CompatibleBitmap(client));
     {
-        const TMemoryDC memory(bitmap.GetHandle());
+        const TMemoryDC memory(bitmap.Get());
         const TSelectedObject pen(memory.GetHandle(), CreatePen(PS_NULL, 0, 0));
         const TSelectedObject brush(memory.GetHandle(), CreateSolidBrush(state->background.ToColorRef()));
         // The null pen leaves out the right and bottom edge, hence one more pixel each way.
         Rectangle(memory.GetHandle(), 0, 0, client.width + 1, client.height + 1);
     }
     {
-        const TMemoryDC memory(bitmap.GetHandle());
-        for (std::size_t index = 0; index < state->controls.size(); ++index) {
+        const TMemoryDC memory(bitmap.Get());
+        // Indexed: a control may attach another while it paints.
+        const std::vector<TControl*>& controls = state->controls.Items();
+        for (std::size_t index = 0; index < controls.size(); ++index) {
             HDC dc = memory.GetHandle();
-            state->controls[index]->Paint(dc);
+            controls[index]->Paint(dc);
         }
     }
-    const TMemoryDC memory(bitmap.GetHandle());
+    const TMemoryDC memory(bitmap.Get());
     const TPaintDC screen(state->handle);
     BitBlt(screen.GetHandle(), 0, 0, client.width, client.height, memory.GetHandle(), 0, 0, SRCCOPY);
 }
@@ -479,27 +281,4 @@ void TWindow::ChangeDpi(std::int32_t dpi, const RECT& proposed) {
                  proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
     CallIfSet(onDpiChanged);
     Invalidate();
-}
-
-void RunMessageLoop(TWindowList& dialogWindows) {
-    MSG message{};
-    for (;;) {
-        const BOOL fetched = GetMessageW(&message, nullptr, 0, 0);
-        if (fetched == 0 || fetched == -1) {
-            return;
-        }
-        bool processed = false;
-        // Indexed: a window made or destroyed while a message is handled changes the list.
-        for (std::size_t index = 0; !processed && index < dialogWindows.size(); ++index) {
-            processed = IsDialogMessageW(dialogWindows[index]->GetHandle(), &message) != FALSE;
-        }
-        if (!processed) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
-
-void Quit() {
-    PostQuitMessage(0);
 }

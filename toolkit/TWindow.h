@@ -105,6 +105,8 @@ private:
     static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void PaintOffScreen();
+    // The accessible client object screen readers ask for with WM_GETOBJECT.
+    LRESULT AnswerAccessibleObject(HWND hwnd, WPARAM flags);
     void ChangeDpi(std::int32_t dpi, const RECT& proposed);
     void ReadSystemColors();
     // Reads the colours again and repaints, the children included, shown or hidden.
@@ -116,10 +118,3 @@ private:
     TCallback onDpiChanged;
     TWindowList* dialogList;
 };
-
-// Fetches and dispatches messages until the quit message arrives or fetching fails; the windows in
-// the list get dialog-style keyboard handling (Tab, Enter as IDOK, Esc as IDCANCEL).
-void RunMessageLoop(TWindowList& dialogWindows);
-
-// Ends RunMessageLoop by posting the quit message.
-void Quit();

@@ -2,14 +2,11 @@
 
 TInstanceLock::TInstanceLock(const std::wstring& name)
     : mutex(CreateMutexW(nullptr, TRUE, name.c_str())),
-      held(mutex == nullptr || GetLastError() != ERROR_ALREADY_EXISTS) {}
+      held(!mutex || GetLastError() != ERROR_ALREADY_EXISTS) {}
 
 TInstanceLock::~TInstanceLock() {
-    if (mutex != nullptr) {
-        if (held) {
-            ReleaseMutex(mutex);
-        }
-        CloseHandle(mutex);
+    if (mutex && held) {
+        ReleaseMutex(mutex.Get());
     }
 }
 
@@ -20,7 +17,7 @@ bool TInstanceLock::IsHeld() const {
 bool TInstanceLock::WaitToHold(DWORD milliseconds) {
     if (!held) {
         // Abandoned: the holder ended without letting go (it crashed or was ended from outside).
-        const DWORD result = WaitForSingleObject(mutex, milliseconds);
+        const DWORD result = WaitForSingleObject(mutex.Get(), milliseconds);
         held = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
     }
     return held;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "core/Win32Handles.h"
 
 #include <string>
 
@@ -10,8 +10,6 @@ class TInstanceLock {
 public:
     explicit TInstanceLock(const std::wstring& name);
     ~TInstanceLock();
-    TInstanceLock(const TInstanceLock&) = delete;
-    TInstanceLock& operator=(const TInstanceLock&) = delete;
 
     // True when this process holds the lock, or when the system gave no lock at all (then every
     // start runs on its own, as it would without the lock).
@@ -21,6 +19,6 @@ public:
     bool WaitToHold(DWORD milliseconds);
 
 private:
-    HANDLE mutex;
+    TKernelHandle mutex;
     bool held;
 };

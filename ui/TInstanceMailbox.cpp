@@ -1,5 +1,7 @@
 #include "ui/TInstanceMailbox.h"
 
+#include "core/Win32Handles.h"
+
 namespace {
 
 const wchar_t* const OpenMessageName = L"Tavelin.OpenConfiguration";
@@ -12,20 +14,13 @@ constexpr DWORD PollMilliseconds = 100;
 class TProcessHandle {
 public:
     explicit TProcessHandle(DWORD processId) : handle(OpenProcess(SYNCHRONIZE, FALSE, processId)) {}
-    ~TProcessHandle() {
-        if (handle != nullptr) {
-            CloseHandle(handle);
-        }
-    }
-    TProcessHandle(const TProcessHandle&) = delete;
-    TProcessHandle& operator=(const TProcessHandle&) = delete;
 
     bool WaitForEnd(DWORD milliseconds) const {
-        return handle != nullptr && WaitForSingleObject(handle, milliseconds) == WAIT_OBJECT_0;
+        return handle && WaitForSingleObject(handle.Get(), milliseconds) == WAIT_OBJECT_0;
     }
 
 private:
-    HANDLE handle;
+    TKernelHandle handle;
 };
 
 DWORD ProcessOf(HWND window) {

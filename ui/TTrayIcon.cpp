@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <iterator>
+#include <utility>
 
 static_assert(sizeof(void*) != 4 || NotifyIconDataSize == 952);
 static_assert(sizeof(void*) != 8 || NotifyIconDataSize == 968);
@@ -11,6 +12,7 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& ownerWindow, cons
     : TControl(ownerWindow),
       iconFilePath(iconFile),
       shownIconIndex(iconIndex),
+      icon(),
       iconData{},
       version4(false),
       rightButtonReleased(false),
@@ -23,8 +25,9 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& ownerWindow, cons
     iconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
     iconData.uCallbackMessage = WM_USER;
     // ExtractIconW returns 1 for a file that holds no icons at all; that is no handle.
-    const HICON icon = ExtractIconW(nullptr, iconFile.c_str(), static_cast<UINT>(iconIndex));
-    iconData.hIcon = reinterpret_cast<std::uintptr_t>(icon) > 1 ? icon : nullptr;
+    const HICON extracted = ExtractIconW(nullptr, iconFile.c_str(), static_cast<UINT>(iconIndex));
+    icon.Reset(reinterpret_cast<std::uintptr_t>(extracted) > 1 ? extracted : nullptr);
+    iconData.hIcon = icon.Get();
     const std::size_t tipLength = tooltip.copy(iconData.szTip, std::size(iconData.szTip) - 1);
     iconData.szTip[tipLength] = L'\0';
     Add();
@@ -38,9 +41,6 @@ void TTrayIcon::TNotificationControl::Add() {
 
 TTrayIcon::TNotificationControl::~TNotificationControl() {
     Shell_NotifyIconW(NIM_DELETE, &iconData);
-    if (iconData.hIcon != nullptr) {
-        DestroyIcon(iconData.hIcon);
-    }
 }
 
 bool TTrayIcon::TNotificationControl::ProcessMessage(TWindow::TMessage& message) {
@@ -105,18 +105,16 @@ bool TTrayIcon::TNotificationControl::SetIcon(int iconIndex) {
     if (iconIndex == shownIconIndex) {
         return false;
     }
-    const HICON icon = ExtractIconW(nullptr, iconFilePath.c_str(), static_cast<UINT>(iconIndex));
-    if (reinterpret_cast<std::uintptr_t>(icon) <= 1) {
+    const HICON extracted = ExtractIconW(nullptr, iconFilePath.c_str(), static_cast<UINT>(iconIndex));
+    if (reinterpret_cast<std::uintptr_t>(extracted) <= 1) {
         return false;
     }
-    const HICON previous = iconData.hIcon;
-    iconData.hIcon = icon;
+    TIconHandle next(extracted);
+    iconData.hIcon = next.Get();
     shownIconIndex = iconIndex;
     Shell_NotifyIconW(NIM_MODIFY, &iconData);
-    // Released only once the shell shows the new one.
-    if (previous != nullptr) {
-        DestroyIcon(previous);
-    }
+    // The previous icon is released only now that the shell shows the new one.
+    icon = std::move(next);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Win32Handles.h"
 #include "toolkit/TCallback.h"
 #include "toolkit/TPoint.h"
 #include "toolkit/TWindow.h"
@@ -54,6 +55,8 @@ public:
 
         std::wstring iconFilePath;
         int shownIconIndex;
+        // The icon shown; a new one takes its place only once the shell shows the new one.
+        TIconHandle icon;
         NOTIFYICONDATAW iconData;
         bool version4;
         // A version-4 right click comes as WM_RBUTTONUP and then WM_CONTEXTMENU; only the second

@@ -3,6 +3,7 @@
 #include "ui/OpenHelp.h"
 #include "ui/ShowPopupMenu.h"
 
+#include "toolkit/MessageLoop.h"
 #include "toolkit/TWindow.h"
 
 #include "core/TextIds.h"

@@ -1,5 +1,7 @@
 #include "core/TAnnouncementPace.h"
 
+#include "TCaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -58,6 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {{true, "soon", true}, {false, "later", false}, {false, "00:05:00", false},
                    {false, "00:04:00", true}}},
         TPaceCase{"HoursCount", {{true, "01:00:30", true}, {false, "00:59:31", false}, {false, "00:59:30", true}}}),
-    [](const testing::TestParamInfo<TPaceCase>& param) { return std::string(param.param.name); });
+    TCaseName());
 
 }  // namespace

@@ -18,6 +18,7 @@ TEST(HelpFilePath, IsTheProgramFolderWithAForwardSlash) {
                  {L"", L"/Help.chm"},
                  {L"C:\\\u00e9t\u00e9\\app.exe", L"C:\\\u00e9t\u00e9/Help.chm"}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.program);
         EXPECT_EQ(HelpFilePathBeside(entry.program), entry.help);
     }
     EXPECT_EQ(HelpFilePath(), HelpFilePathBeside(ProgramFilePath()));

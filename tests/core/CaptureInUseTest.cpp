@@ -1,5 +1,7 @@
 #include "core/Presence.h"
 
+#include "TCaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -67,6 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   {L"webcam\\NonPackaged\\C:#c.exe", Started, 0}},
                                  true},
                     TCaptureCase{"OtherDevicesDoNotCount", {{L"location\\App_1", Started, 0}}, false}),
-    [](const testing::TestParamInfo<TCaptureCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 }  // namespace

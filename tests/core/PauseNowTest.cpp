@@ -26,11 +26,7 @@ protected:
 
     void Tick(const std::string& time) {
         now = time;
-        if (HoldsReminders(state, reminderPause, clock)) {
-            OnHeldTick(state, window, clock);
-        } else {
-            OnTimerTick(state, window, clock, absence, presence.Sources(), presence.HeadsUp());
-        }
+        OnProgramTick(state, reminderPause, window, clock, absence, presence.Sources(), presence.HeadsUp());
         if (TakeEndSoundCue(state, window, absence, clock)) {
             sounds.push_back(time);
         }

@@ -1,8 +1,7 @@
 #include "core/PauseSchedule.h"
 
-#include "TFakePauseWindow.h"
-#include "TFakePresence.h"
-#include "TTestFolder.h"
+#include "TCaseName.h"
+#include "TScheduleHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -11,53 +10,9 @@
 
 namespace {
 
-class Schedule : public testing::Test {
+class Schedule : public TScheduleHarness {
 protected:
-    Schedule() {
-        state.dataFolder = folder.Wide(L"Tavelin");
-        state.interval = "01:00:00";
-        state.pauseLength = "00:05:00";
-        state.nextPauseStart = "2026.12.08 10:00:00";
-        state.pauseEnd = "2026.12.08 10:05:00";
-    }
-
-    void Tick(const std::string& time) {
-        now = time;
-        waiting = OnTimerTick(state, window, clock, absence, presence.Sources(), presence.HeadsUp());
-    }
-    void Leave(const std::string& time, TAbsence::TReason reason) {
-        now = time;
-        OnUserLeft(absence, reason, clock);
-    }
-    void Return(const std::string& time, TAbsence::TReason reason) {
-        now = time;
-        OnUserReturned(state, absence, reason, window, clock);
-    }
-    void Dismiss(const std::string& time) {
-        now = time;
-        window.Hide();
-        OnPauseDismissed(state, window, clock);
-    }
-    std::error_code Accept(const std::string& time, const std::string& interval, const std::string& pauseLength,
-                           const TSettingsOptions& options = {}) {
-        now = time;
-        return OnSettingsAccepted(state, window, interval, pauseLength, options, clock);
-    }
-    // Begins a pause with the given time left before its end.
-    void BeginPause(const std::string& time) {
-        state.nextPauseStart = ShiftTimestamp(time, "00:00:01", false);
-        Tick(time);
-        ASSERT_TRUE(window.IsShown);
-    }
-
-    TTestFolder folder;
-    AppState state;
-    TFakePauseWindow window;
-    std::string now;
-    TClock clock = [this] { return now; };
-    TAbsence absence;
-    TFakePresence presence;
-    TWaitReason waiting = TWaitReason::none;
+    Schedule() : TScheduleHarness("01:00:00", "00:05:00", "2026.12.08 10:00:00", "2026.12.08 10:05:00") {}
 };
 
 TEST_F(Schedule, BeginsOnlyOnceTheStartHasStrictlyPassed) {
@@ -108,6 +63,7 @@ TEST_F(Schedule, EndsAPauseAtItsEndAndTimesTheNextFromTheDismissal) {
         const char* nextPauseStart;
     } cases[] = {{"2026.12.08 10:05:01", "2026.12.08 11:05:01"}, {"2026.12.08 10:15:01", "2026.12.08 11:15:01"}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.dismissal);
         BeginPause("2026.12.08 10:00:01");
         const std::size_t shownBefore = window.shown.size();
         Dismiss(entry.dismissal);
@@ -147,6 +103,7 @@ TEST_F(Schedule, NewSettingsMoveTheTimesByTheChangeAndSaveThem) {
                            {"00:10:00", "00:10:00", "2026.12.08 09:10:00", "2026.12.08 10:10:00"},
                            {"01:00:00", "00:05:00", "2026.12.08 10:00:00", "2026.12.08 10:05:00"}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.interval << " " << entry.pauseLength);
         EXPECT_FALSE(Accept("2026.12.08 09:20:00", entry.interval, entry.pauseLength));
         EXPECT_EQ(state.interval, entry.interval);
         EXPECT_EQ(state.pauseLength, entry.pauseLength);
@@ -244,7 +201,7 @@ const TAwayCase awayCases[] = {
      "2026.12.08 10:05:01", "", false},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, TimeAway, testing::ValuesIn(awayCases),
-                         [](const testing::TestParamInfo<TAwayCase>& entry) { return entry.param.name; });
+                         TCaseName());
 
 TEST_F(Schedule, NoPauseBeginsWhileAwayAndTheLastReasonEndsTheAbsence) {
     Leave("2026.12.08 09:56:00", TAbsence::TReason::locked);
@@ -275,6 +232,7 @@ TEST_F(Schedule, ADuePauseWaitsForThePresentationToEnd) {
                  // A pause already running goes on when a presentation starts.
                  {"2026.12.08 10:08:00", true, {"00:05:00", "00:04:00"}}};
     for (const auto& tick : ticks) {
+        SCOPED_TRACE(tick.time);
         presence.presenting = tick.presenting;
         Tick(tick.time);
         EXPECT_EQ(window.shown, tick.shown) << tick.time;
@@ -347,7 +305,7 @@ const TIdleCase idleCases[] = {
     {"AsLongAsAPauseWhileTheDisplayIsKeptOn", "00:05:00", 5000, true, false},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, IdleAtTheDueMoment, testing::ValuesIn(idleCases),
-                         [](const testing::TestParamInfo<TIdleCase>& entry) { return entry.param.name; });
+                         TCaseName());
 
 TEST_F(Schedule, AnIdleStretchBeginsAtTheLastInputNotWhenNoticed) {
     // Noticed at 09:50:00, seven minutes after the last input; back at 09:50:30, before the pause.
@@ -386,6 +344,7 @@ TEST_F(Schedule, AReturnDuringAPresentationOrACallTimesTheNextPauseFromIt) {
         TWaitReason reasonLater;
     } cases[] = {{true, false, TWaitReason::presentation}, {false, true, TWaitReason::call}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.presenting ? "presenting" : "in a call");
         state.nextPauseStart = "2026.12.08 10:00:00";
         presence.presenting = entry.presenting;
         presence.inCall = entry.inCall;
@@ -456,7 +415,7 @@ const THeadsUpCase headsUpCases[] = {
     {"ThreeSecondsLeaveNoRoom", "00:00:03", "00:05:00", nullptr, L""},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, HeadsUpMoment, testing::ValuesIn(headsUpCases),
-                         [](const testing::TestParamInfo<THeadsUpCase>& entry) { return entry.param.name; });
+                         TCaseName());
 
 struct THeldHeadsUpCase {
     const char* name;
@@ -497,7 +456,7 @@ TEST_P(HeadsUpHeld, NeverWhileAwayPresentingOrInACall) {
 const THeldHeadsUpCase heldCases[] = {
     {"Away", true, false, false}, {"Presenting", false, true, false}, {"InACall", false, false, true}};
 INSTANTIATE_TEST_SUITE_P(Cases, HeadsUpHeld, testing::ValuesIn(heldCases),
-                         [](const testing::TestParamInfo<THeldHeadsUpCase>& entry) { return entry.param.name; });
+                         TCaseName());
 
 TEST_F(Schedule, EachIntervalGetsItsOwnHeadsUp) {
     Tick("2026.12.08 09:59:00");

@@ -2,7 +2,8 @@
 #include "core/ReminderPauseSchedule.h"
 #include "core/TrayTooltip.h"
 
-#include "TFakePauseWindow.h"
+#include "TCaseName.h"
+#include "TScheduleHarness.h"
 #include "TStringTables.h"
 
 #include <gtest/gtest.h>
@@ -43,39 +44,13 @@ INSTANTIATE_TEST_SUITE_P(
         TChoiceCase{"TomorrowAfternoon", TChoice::untilTomorrow, "2026.12.09 17:45:10", "2026.12.10 06:00:00"},
         TChoiceCase{"TomorrowBeforeMidnight", TChoice::untilTomorrow, "2026.12.31 23:59:59", "2027.01.01 06:00:00"},
         TChoiceCase{"TomorrowUnreadable", TChoice::untilTomorrow, "2026.13.09 17:45:10", ""}),
-    [](const testing::TestParamInfo<TChoiceCase>& entry) { return entry.param.name; });
+    TCaseName());
 
-// The schedule with the user's pause of the reminders, as the program's tick runs it. The steady
-// and the wall clock start equal; a test may set the wall clock apart, as a user may.
-class RemindersPaused : public testing::Test {
+// The schedule with the user's pause of the reminders, as the program's tick runs it.
+class RemindersPaused : public TScheduleHarness {
 protected:
-    RemindersPaused() {
-        state.interval = "00:05:00";
-        state.pauseLength = "00:01:00";
-        state.nextPauseStart = "2026.12.08 09:05:00";
-        state.pauseEnd = "2026.12.08 09:06:00";
-    }
+    RemindersPaused() : TScheduleHarness("00:05:00", "00:01:00", "2026.12.08 09:05:00", "2026.12.08 09:06:00") {}
 
-    void At(const std::string& time, std::int64_t wallAheadSeconds = 0) {
-        now = time;
-        wall = ShiftTimestamp(time, "00:00:" + std::to_string(wallAheadSeconds < 0 ? -wallAheadSeconds
-                                                                                     : wallAheadSeconds),
-                              wallAheadSeconds >= 0);
-    }
-    void Tick(const std::string& time, std::int64_t wallAheadSeconds = 0) {
-        At(time, wallAheadSeconds);
-        if (!HoldsReminders(state, reminderPause, clock)) {
-            OnTimerTick(state, window, clock, absence, presentUser, headsUp);
-        }
-    }
-    void Choose(const std::string& time, TChoice choice) {
-        At(time);
-        OnRemindersPaused(reminderPause, window, choice, clock, wallClock);
-    }
-    void Resume(const std::string& time) {
-        At(time);
-        OnRemindersResumed(state, reminderPause, clock);
-    }
     // Ticks every ten seconds from `from` up to and including `to`; false once a pause shows.
     bool NoPauseFromTo(const std::string& from, const std::string& to, std::int64_t wallAheadSeconds = 0) {
         for (std::string time = from; !(to < time); time = ShiftTimestamp(time, "00:00:10", true)) {
@@ -86,27 +61,13 @@ protected:
         }
         return true;
     }
-
-    AppState state;
-    TFakePauseWindow window;
-    TReminderPause reminderPause;
-    std::string now;
-    std::string wall;
-    TClock clock = [this] { return now; };
-    TClock wallClock = [this] { return wall; };
-    TAbsence absence;
-    // A user at the keyboard, not presenting and not in a call.
-    TPresenceSources presentUser{[] { return std::uint64_t{0}; }, [] { return false; }, [] { return false; },
-                                 [] { return false; }};
-    int headsUps = 0;
-    THeadsUpCallback headsUp = [this](const std::string&, std::int64_t) { ++headsUps; };
 };
 
 TEST_F(RemindersPaused, NoPauseForSeveralIntervalsThenOneAnIntervalAfterTheAutomaticResume) {
     Choose("2026.12.08 09:00:30", TChoice::for30Minutes);
     ASSERT_TRUE(reminderPause.IsActive());
     EXPECT_TRUE(NoPauseFromTo("2026.12.08 09:00:30", "2026.12.08 09:30:20"));
-    EXPECT_EQ(headsUps, 0) << "no heads-up while the reminders are paused";
+    EXPECT_EQ(presence.headsUps.size(), 0u) << "no heads-up while the reminders are paused";
     Tick("2026.12.08 09:30:29");
     EXPECT_TRUE(reminderPause.IsActive());
     Tick("2026.12.08 09:30:30");
@@ -189,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TWallEndCase{"SetAnHourBackASecondOff", -3601, "2026.12.08 08:30:00"},
                     TWallEndCase{"SetTwoMinutesBack", -120, "2026.12.08 09:28:00"},
                     TWallEndCase{"SetADayForward", 86400, "2026.12.09 09:30:00"}),
-    [](const testing::TestParamInfo<TWallEndCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 struct TPausedTooltipCase {
     const char* name;
@@ -210,6 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TPausedTooltipCase{"AfterMidnight", "2027.01.01 00:29:59", L"Reminders paused until 00:29"},
                     TPausedTooltipCase{"Evening", "2026.12.08 23:05:00", L"Reminders paused until 23:05"},
                     TPausedTooltipCase{"Unreadable", "", L"Reminders paused"}),
-    [](const testing::TestParamInfo<TPausedTooltipCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 }  // namespace

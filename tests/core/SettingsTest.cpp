@@ -1,6 +1,7 @@
 #include "core/Settings.h"
 #include "core/SettingsContent.h"
 
+#include "TCaseName.h"
 #include "TTestFolder.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         TLoadCase{"Negative", "-1:00:00\r\n00:00:-5\r\n", "01:00:00", "00:05:00"},
         TLoadCase{"Garbage", std::string("\x00\xff\x1a garbage\n\xef\xbb\xbf", 15), "01:00:00", "00:05:00"},
         TLoadCase{"ByteOrderMark", "\xef\xbb\xbf" "00:45:00\r\n00:02:30\r\n", "01:00:00", "00:02:30"}),
-    [](const testing::TestParamInfo<TLoadCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 TEST(LoadSettings, WithoutAFileKeepsTheDefaultsAndCreatesNothing) {
     TTestFolder folder;
@@ -207,12 +208,13 @@ INSTANTIATE_TEST_SUITE_P(
                          {L"Tavelin\\config.tmp"},
                          {{L"Tavelin\\config", "12:00:00\r\n12:00:00\r\n"}, {L"Tavelin\\config.tmp\\in-the-way", ""}},
                          L"Tavelin", AccessDenied, EISDIR}),
-    [](const testing::TestParamInfo<TSaveFailureCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 // Sizes around the read chunk, with every byte value, so a lost or doubled chunk shows.
 TEST(ReadWholeFile, GivesBackEveryByte) {
     TTestFolder folder;
     for (const std::size_t size : {0, 1, 4095, 4096, 4097, 10000}) {
+        SCOPED_TRACE(testing::Message() << "size " << size);
         std::string bytes(size, '\0');
         for (std::size_t index = 0; index < size; ++index) {
             bytes[index] = static_cast<char>((index * 7 + index / 256) % 256);

@@ -1,6 +1,7 @@
 #include "core/PauseSchedule.h"
 #include "core/TSteadyClock.h"
 
+#include "TCaseName.h"
 #include "TFakePauseWindow.h"
 #include "TFakePresence.h"
 
@@ -110,6 +111,6 @@ const TWallClockMove moves[] = {{"BackWhileWaiting", false, "01:00:00", false},
                                 {"BackDuringAPause", true, "01:00:00", false},
                                 {"ForwardDuringAPause", true, "01:00:00", true}};
 INSTANTIATE_TEST_SUITE_P(Cases, WallClockMoved, testing::ValuesIn(moves),
-                         [](const testing::TestParamInfo<TWallClockMove>& entry) { return entry.param.name; });
+                         TCaseName());
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "core/TextForms.h"
 #include "core/TextIds.h"
 
+#include "TCaseName.h"
 #include "TStringTables.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <regex>
 #include <set>
 
@@ -77,11 +77,7 @@ TEST_P(StringTable, DefinesEveryEnglishTextWithItsPlaceholdersAndForms) {
 
 // Every file there is, so that a new language is checked without a change here.
 INSTANTIATE_TEST_SUITE_P(Languages, StringTable, testing::ValuesIn(TStringTables::Read().Tags()),
-                         [](const testing::TestParamInfo<std::string>& entry) {
-                             std::string name = entry.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+                         TCaseName());
 
 TEST(StringTables, IncludeEnglishAndEveryIdHasAnEnglishText) {
     const TStringTables& tables = TStringTables::Read();

@@ -1,5 +1,6 @@
 #include "core/TrayTooltip.h"
 
+#include "TCaseName.h"
 #include "TStringTables.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "2026.12.09 00:03:00", L"Pause: 00:04:30 left"},
         TTooltipCase{"PauseOver", true, "2026.12.08 09:05:01", "2026.12.08 10:00:00", "2026.12.08 09:05:00",
                      L"Pause over"}),
-    [](const testing::TestParamInfo<TTooltipCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 TEST(TooltipWaits, SaysWhyADuePauseWaits) {
     AppState state;
@@ -74,6 +75,7 @@ TEST(TooltipWaits, SaysWhyADuePauseWaits) {
                  {TWaitReason::none, false, L"Next pause in 0 min"},
                  {TWaitReason::call, true, L"Pause: 00:02:00 left"}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.secondLine);
         EXPECT_EQ(TrayTooltip(EnglishTexts(), state, entry.pauseShown, "2026.12.08 09:00:00", entry.reason),
                   std::wstring(L"Tavelin\n") + entry.secondLine);
     }

@@ -2,8 +2,7 @@
 #include "toolkit/TControlCancelHandler.h"
 #include "toolkit/TControlText.h"
 #include "toolkit/TControlTimePicker.h"
-#include "toolkit/TSelectedFont.h"
-#include "toolkit/TWindowDC.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TextLines.h"
 
 #include "TRecordingControl.h"
@@ -107,6 +106,7 @@ TEST(NaturalSizeTest, FollowsTheMeasuredText) {
     const HFONT font = window.GetFont();
     const TSize margin = Measured(window.GetHandle(), font, L"qqqq");
     for (const std::wstring label : {L"OK", L"Back to work", L"Two\nlines"}) {
+        SCOPED_TRACE(label);
         const TSize text = Measured(window.GetHandle(), font, label);
         EXPECT_EQ(TControlButton(window, label, false).GetNaturalSize(),
                   TSize(text.width + margin.width, text.height * 3 / 2));

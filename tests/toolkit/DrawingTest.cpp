@@ -1,5 +1,4 @@
-#include "toolkit/TBackgroundMode.h"
-#include "toolkit/TSelectedObject.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TextLines.h"
 
 #include "TDibCanvas.h"

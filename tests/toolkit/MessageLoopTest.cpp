@@ -1,6 +1,7 @@
 #include "toolkit/TControlButton.h"
 #include "toolkit/TControlCancelHandler.h"
 #include "toolkit/TRepeatedAction.h"
+#include "toolkit/MessageLoop.h"
 #include "toolkit/TWindow.h"
 
 #include "TRecordingControl.h"

@@ -1,5 +1,5 @@
 #include "toolkit/TControlText.h"
-#include "toolkit/TSelectedFont.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TWindow.h"
 #include "toolkit/TextLines.h"
 

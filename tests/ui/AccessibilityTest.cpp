@@ -3,6 +3,7 @@
 
 #include "core/TimeText.h"
 
+#include "TCaseName.h"
 #include "TPicture.h"
 #include "TestSupport.h"
 
@@ -366,6 +367,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TSchemeCase{"HighContrastBlackHidden", RGB(0, 0, 0), RGB(255, 255, 255), false},
                     TSchemeCase{"HighContrastWhiteShown", RGB(255, 255, 255), RGB(0, 0, 0), true},
                     TSchemeCase{"OwnColorsHidden", RGB(0, 0, 128), RGB(255, 255, 0), false}),
-    [](const testing::TestParamInfo<TSchemeCase>& param) { return std::string(param.param.name); });
+    TCaseName());
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "toolkit/Dpi.h"
 #include "toolkit/TFont.h"
-#include "toolkit/TSelectedFont.h"
-#include "toolkit/TWindowDC.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TextLines.h"
 #include "ui/TConfigurationWindow.h"
 #include "ui/TPauseWindow.h"

@@ -2,6 +2,7 @@
 #include "ui/TPauseWindow.h"
 
 #include "ReferencePath.h"
+#include "TCaseName.h"
 #include "TPicture.h"
 #include "TestSupport.h"
 
@@ -77,12 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   configuration.Open();
                                   return configuration.GetHandle();
                               }}),
-    [](const testing::TestParamInfo<TLookCase>& param) {
-        std::string name;
-        for (const char* c = param.param.name; *c != '\0'; ++c) {
-            name += *c == '-' ? '_' : *c;
-        }
-        return name;
-    });
+    TCaseName());
 
 }  // namespace

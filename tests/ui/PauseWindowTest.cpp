@@ -208,6 +208,7 @@ TEST_F(PauseWindowTest, BeginsOnTheMonitorUnderThePointerAndStaysThere) {
         std::size_t centredOn;
     } steps[] = {{1, false, 1}, {0, false, 1}, {0, true, 0}, {1, false, 0}, {1, true, 1}};
     for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << &step - steps);
         if (step.dismissFirst) {
             SendMessageW(window.GetHandle(), WM_CLOSE, 0, 0);
             ASSERT_FALSE(window.IsShown);

@@ -1,6 +1,7 @@
 #include "ui/ShowPopupMenu.h"
 #include "ui/TrayHandlers.h"
 
+#include "TCaseName.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,7 @@ TEST(PopupMenuTest, ReturnsTheChosenSubItemAndNothingForADisabledItem) {
         TMenuChoice expected;
     } cases[] = {{1, 0, {1, 0}}, {1, 2, {1, 2}}, {3, -1, {3, -1}}, {2, -1, {}}, {0, -1, {0, -1}}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.position << "/" << c.subPosition);
         TMenuSeen seen;
         const TMenuChoice result = RunMenu(c.position, seen, [&] { return ShowPopupMenuItems(items, 0); }, c.subPosition);
         EXPECT_EQ(result, c.expected) << c.position << "/" << c.subPosition;
@@ -223,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TReminderItemCase{"Tomorrow", true, false, 3, Lengths, {TChoice::untilTomorrow}, 0},
                     TReminderItemCase{"Resume", true, true, 0, {L"Resume reminders"}, {}, 1},
                     TReminderItemCase{"DuringAPause", false, false, 0, Lengths, {}, 0}),
-    [](const testing::TestParamInfo<TReminderItemCase>& entry) { return entry.param.name; });
+    TCaseName());
 
 // Greyed while a pause shows, whether the reminders are paused or not.
 TEST_F(TrayMenuTest, TakeAPauseNowTakesOneOnlyWhenOffered) {

@@ -1,5 +1,6 @@
 #include "ui/TTrayIcon.h"
 
+#include "TCaseName.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         TNotificationCase{"KeySelect", {{NIN_KEYSELECT, 1200, 780}}, 0, 1, std::nullopt},
         TNotificationCase{"SingleClickSelectsOnly", {{WM_LBUTTONDOWN, 5, 5}, {WM_LBUTTONUP, 5, 5}, {NIN_SELECT, 5, 5}}, 0, 0, std::nullopt},
         TNotificationCase{"Others", {{WM_MOUSEMOVE, 5, 5}, {WM_RBUTTONDOWN, 5, 5}, {NIN_BALLOONUSERCLICK, 5, 5}}, 0, 0, std::nullopt}),
-    [](const testing::TestParamInfo<TNotificationCase>& param) { return std::string(param.param.name); });
+    TCaseName());
 
 TEST_F(NotificationControlTest, LeavesOtherMessagesToTheWindow) {
     for (const UINT other : {UINT{WM_USER + 1}, UINT{WM_TIMER}, UINT{WM_COMMAND}, UINT{WM_NULL}}) {
@@ -175,6 +176,7 @@ TEST_F(NotificationControlTest, ChangesTheTooltipOnlyWhenItsShownTextChanges) {
                  {longTip.substr(0, 127), false, longTip.substr(0, 127)},
                  {L"", true, L""}};
     for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << &step - steps);
         EXPECT_EQ(control->SetTooltip(step.tooltip), step.changed) << step.shown;
         EXPECT_EQ(std::wstring(control->GetIconData().szTip), step.shown);
         EXPECT_TRUE(ShellHoldsIcon(owner.GetHandle()));
@@ -188,6 +190,7 @@ TEST_F(NotificationControlTest, ChangesTheIconOnlyToAnotherOneTheFileHolds) {
     } steps[] = {{0, false}, {1, true}, {1, false}, {100000, false}, {0, true}};
     HICON shown = control->GetIconData().hIcon;
     for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << &step - steps);
         EXPECT_EQ(control->SetIcon(step.index), step.changed) << step.index;
         const HICON now = control->GetIconData().hIcon;
         EXPECT_NE(now, nullptr);
@@ -208,6 +211,7 @@ TEST_F(NotificationControlTest, ShowsANotificationQuietlyAndOnlyOnce) {
                   L"A 5-minute pause begins in 1 minute."},
                  {std::wstring(70, L't'), std::wstring(300, L'x'), std::wstring(63, L't'), std::wstring(255, L'x')}};
     for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.title);
         control->ShowNotification(entry.title, entry.text);
         const NOTIFYICONDATAW& shown = control->GetNotificationData();
         EXPECT_EQ(shown.cbSize, NotifyIconDataSize);
