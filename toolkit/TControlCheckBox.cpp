@@ -1,7 +1,6 @@
 #include "toolkit/TControlCheckBox.h"
 
-#include "toolkit/TSelectedFont.h"
-#include "toolkit/TWindowDC.h"
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TextLines.h"
 
 #include <algorithm>
