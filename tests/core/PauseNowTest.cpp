@@ -26,7 +26,8 @@ protected:
 
     void Tick(const std::string& time) {
         now = time;
-        OnProgramTick(state, reminderPause, window, clock, absence, presence.Sources(), presence.HeadsUp());
+        OnProgramTick(state, reminderPause, window, eyeWindow, clock, clock, absence, presence.Sources(),
+                      presence.HeadsUp());
         if (TakeEndSoundCue(state, window, absence, clock)) {
             sounds.push_back(time);
         }
@@ -42,11 +43,12 @@ protected:
     }
     void PauseReminders(const std::string& time) {
         now = time;
-        OnRemindersPaused(reminderPause, window, TReminderPause::TChoice::for2Hours, clock, clock);
+        OnRemindersPaused(reminderPause, window, TReminderPause::TChoice::for2Hours, clock, clock, state.options);
     }
 
     AppState state;
     TFakePauseWindow window;
+    TFakePauseWindow eyeWindow;
     TReminderPause reminderPause;
     TAbsence absence;
     TFakePresence presence;
