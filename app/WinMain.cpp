@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
+#include "core/PauseEndSound.h"
 #include "core/PauseNow.h"
 #include "core/PauseSchedule.h"
 #include "core/Presence.h"
@@ -8,6 +9,7 @@
 #include "core/ReminderPauseSchedule.h"
 #include "core/Settings.h"
 #include "core/TAbsence.h"
+#include "core/TIdeaTurn.h"
 #include "core/TReminderPause.h"
 #include "core/TSteadyClock.h"
 #include "core/TextIds.h"
@@ -22,6 +24,7 @@
 #include "ui/ReportSaveFailure.h"
 #include "ui/TAbsenceWatch.h"
 #include "ui/TConfigurationWindow.h"
+#include "ui/TEndSound.h"
 #include "ui/TInstanceLock.h"
 #include "ui/TInstanceMailbox.h"
 #include "ui/TPauseWindow.h"
@@ -99,8 +102,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const TTexts texts = UserResourceTexts();
     TWindowList dialogWindows;
 
+    TEndSound endSound;
+    // The milliseconds since the system started are as good a place to start the ideas as any.
+    TIdeaTurn ideas(IDS_IDEA_12 - IDS_IDEA_1 + 1, GetTickCount());
+    const auto nextIdea = [&] { return texts.Text(IDS_IDEA_1 + static_cast<int>(ideas.Next())); };
     TPauseWindow pauseWindow(dialogWindows, texts);
-    pauseWindow.OnDismissed = [&] { OnPauseDismissed(state, pauseWindow, now); };
+    pauseWindow.SetIdea(nextIdea());
+    pauseWindow.OnDismissed = [&] {
+        endSound.Stop();
+        OnPauseDismissed(state, pauseWindow, now);
+        // A pause that is not over came straight back with its idea; the next pause has the next one.
+        if (!pauseWindow.IsShown) {
+            pauseWindow.SetIdea(nextIdea());
+        }
+    };
 
     TConfigurationWindow configWindow(dialogWindows, texts, state.helpFilePath);
     configWindow.GetIntervalPicker().SetValue(state.interval);
@@ -160,6 +175,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TRepeatedAction timer(
         [&] {
             waiting = OnProgramTick(state, reminderPause, pauseWindow, now, absence, presence, headsUp);
+            if (TakeEndSoundCue(state, pauseWindow, absence, now)) {
+                endSound.Play();
+            }
             showReminderState();
         },
         1.0);

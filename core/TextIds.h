@@ -13,6 +13,19 @@
 #define IDS_PAUSE_BUTTON 18
 #define IDS_TIME_LEFT 19
 #define IDS_TIME_LEFT_ENOUGH 20
+// What to do in a pause, one suggested at each pause, in turn.
+#define IDS_IDEA_1 130
+#define IDS_IDEA_2 131
+#define IDS_IDEA_3 132
+#define IDS_IDEA_4 133
+#define IDS_IDEA_5 134
+#define IDS_IDEA_6 135
+#define IDS_IDEA_7 136
+#define IDS_IDEA_8 137
+#define IDS_IDEA_9 138
+#define IDS_IDEA_10 139
+#define IDS_IDEA_11 140
+#define IDS_IDEA_12 141
 
 #define IDS_CONFIGURATION_CAPTION 32
 #define IDS_INTERVAL_LABEL 33

@@ -7,6 +7,8 @@ packages=(
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine64 xvfb openbox xdotool x11-utils imagemagick tesseract-ocr faketime
     libgtest-dev libgmock-dev icoutils librsvg2-bin fp-utils libchm-bin nsis zip ccache
+    # The end sound is made with sox (scripts/make-sound.sh), and heard through ALSA in the tests.
+    sox alsa-utils
     # The languages' end-to-end tests read each language back, Japanese and Chinese in Noto CJK.
     tesseract-ocr-deu tesseract-ocr-fra tesseract-ocr-spa tesseract-ocr-ita tesseract-ocr-por
     tesseract-ocr-nld tesseract-ocr-pol tesseract-ocr-rus tesseract-ocr-jpn tesseract-ocr-chi-sim fonts-noto-cjk

@@ -4,7 +4,17 @@
 
 #include "core/TextIds.h"
 
+#include "toolkit/GdiHolders.h"
+#include "toolkit/WrapText.h"
+
 #include <algorithm>
+
+namespace {
+
+// The widest an idea's line may be, at 96 DPI: about fifty characters of the dialog font.
+constexpr std::int32_t IdeaWidthAt96 = 300;
+
+}  // namespace
 
 std::int32_t CentredLeft(std::int32_t clientWidth, std::int32_t controlWidth, std::int32_t margin) {
     const std::int32_t x = clientWidth / 2 - controlWidth / 2;
@@ -21,7 +31,8 @@ TPauseWindow::TPauseWindow(TWindowList& dialogWindows, const TTexts& languageTex
       requiredSize(0, 0),
       workArea{},
       IsShown(false),
-      PointerWorkArea(WorkAreaUnderCursor) {
+      PointerWorkArea(WorkAreaUnderCursor),
+      ideaDpi(0) {
     SetOnClose([this] { Dismiss(); });
     SetOnResize([this] { Layout(); });
     SetOnDpiChanged([this] { FitToLayout(); });
@@ -54,7 +65,8 @@ void TPauseWindow::ShowTimeLeft(const std::string& remaining) {
         Show(true);
         IsShown = true;
     }
-    SetAccessibleDescription(title.GetText() + L" " + line);
+    // The idea is read after the heading, as it stands under it.
+    SetAccessibleDescription(title.GetText() + L" " + (idea.empty() ? L"" : idea + L" ") + line);
     if (announcementPace.ShouldAnnounce(showing, remaining)) {
         Announce();
     }
@@ -65,7 +77,32 @@ void TPauseWindow::Announce() {
     NotifyAccessibleEvent(EVENT_OBJECT_NAMECHANGE, timeLeftText.get());
 }
 
+void TPauseWindow::SetIdea(const std::wstring& text) {
+    idea = text;
+    WrapIdea();
+    FitToLayout();
+}
+
+void TPauseWindow::WrapIdea() {
+    ideaDpi = GetDpi();
+    if (idea.empty()) {
+        ideaText.reset();
+        return;
+    }
+    const TWindowDC dc(GetHandle());
+    const TSelectedFont font(dc.GetHandle(), GetFont());
+    const auto width = [&dc](const std::wstring& part) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc.GetHandle(), part.c_str(), static_cast<int>(part.size()), &extent);
+        return static_cast<std::int32_t>(extent.cx);
+    };
+    ideaText = std::make_unique<TControlText>(*this, WrapText(idea, Scale(IdeaWidthAt96), width));
+}
+
 void TPauseWindow::FitToLayout() {
+    if (ideaDpi != GetDpi()) {
+        WrapIdea();
+    }
     Layout();
     ResizeClientArea(*this, requiredSize);
     Layout();
@@ -78,6 +115,13 @@ void TPauseWindow::Layout() {
     title.Move(TPoint(CentredLeft(GetClientSize().width, titleSize.width, gap), gap), titleSize);
     std::int32_t widest = std::max(titleSize.width, 0);
     std::int32_t y = gap + titleSize.height + gap;
+
+    if (ideaText) {
+        const TSize ideaSize = ideaText->GetNaturalSize();
+        ideaText->Move(TPoint(CentredLeft(GetClientSize().width, ideaSize.width, gap), y), ideaSize);
+        widest = std::max(widest, ideaSize.width);
+        y += ideaSize.height + gap;
+    }
 
     if (timeLeftText) {
         const TSize lineSize = timeLeftText->GetNaturalSize();
@@ -99,6 +143,10 @@ TSize TPauseWindow::GetRequiredSize() const {
 
 const TControlText* TPauseWindow::GetTimeLeftText() const {
     return timeLeftText.get();
+}
+
+const TControlText* TPauseWindow::GetIdeaText() const {
+    return ideaText.get();
 }
 
 void TPauseWindow::Dismiss() {

@@ -18,8 +18,8 @@
 #include <memory>
 #include <string>
 
-// The window of a running pause: a heading, the time left and a button that ends the pause once it
-// is over. Created once and reused for every pause; the user can only hide it, never close it.
+// The window of a running pause: a heading, an idea of what to do, the time left and a button that
+// ends the pause once it is over. Created once and reused for every pause; the user can only hide it, never close it.
 class TPauseWindow : public TWindow {
 public:
     TPauseWindow(TWindowList& dialogWindows, const TTexts& languageTexts);
@@ -31,11 +31,15 @@ public:
     // above every other window and is restored whenever it is minimized.
     void ShowTimeLeft(const std::string& remaining);
 
+    // The idea shown under the heading from now on, wrapped to a sensible width; none for the empty text.
+    void SetIdea(const std::wstring& idea);
+
     // Places the controls in one centred column and records the client size they need; margins and
     // gaps follow the window's DPI.
     void Layout();
     TSize GetRequiredSize() const;
     const TControlText* GetTimeLeftText() const;
+    const TControlText* GetIdeaText() const;
 
 private:
     void Dismiss();
@@ -44,6 +48,8 @@ private:
     void Announce();
     // Lays out and resizes the window so that its client area fits the layout.
     void FitToLayout();
+    // Makes the idea's text anew, wrapped at the window's DPI.
+    void WrapIdea();
 
     TTexts texts;
     TControlText title;
@@ -62,6 +68,10 @@ public:
 
 private:
     std::unique_ptr<TControlText> timeLeftText;
+    std::wstring idea;
+    std::unique_ptr<TControlText> ideaText;
+    // The DPI the idea was wrapped at.
+    std::int32_t ideaDpi;
     TAnnouncementPace announcementPace;
 };
 

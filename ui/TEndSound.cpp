@@ -1,0 +1,36 @@
+#include "ui/TEndSound.h"
+
+#include "ui/SoundIds.h"
+
+#include <mmsystem.h>
+
+TEndSound::~TEndSound() {
+    Stop();
+}
+
+bool TEndSound::Play() {
+    if (!library) {
+        library.Reset(LoadLibraryExW(L"winmm.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        playSound = library ? reinterpret_cast<TPlaySound>(
+                                  reinterpret_cast<void*>(GetProcAddress(library.Get(), "PlaySoundW")))
+                            : nullptr;
+    }
+    if (playSound == nullptr) {
+        return false;
+    }
+    // No default sound in its place: a missing resource stays silent rather than beeping.
+    return playSound(MAKEINTRESOURCEW(IDR_END_SOUND), GetModuleHandleW(nullptr),
+                     SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) != FALSE;
+}
+
+void TEndSound::Stop() {
+    if (playSound != nullptr) {
+        playSound(nullptr, nullptr, 0);
+    }
+    playSound = nullptr;
+    library.Reset();
+}
+
+bool TEndSound::IsLoaded() const {
+    return static_cast<bool>(library);
+}
