@@ -121,6 +121,10 @@ void TConfigurationWindow::SetOptions(const TSettingsOptions& options) {
     groups.SetOptions(options);
 }
 
+const TControlText* TConfigurationWindow::GetProblemText() const {
+    return groups.GetProblemText();
+}
+
 TSettingsOptions TConfigurationWindow::GetOptions() const {
     TSettingsOptions options;
     options.dimScreens = dimScreensBox.IsChecked();

@@ -41,6 +41,8 @@ public:
     TControlTimePicker& GetIntervalPicker();
     TControlTimePicker& GetPauseLengthPicker();
     void SetOptions(const TSettingsOptions& options);
+    // What OK refused beside its control, null while nothing is refused.
+    const TControlText* GetProblemText() const;
     // The options as the check boxes and the groups show them.
     TSettingsOptions GetOptions() const;
 

@@ -32,6 +32,7 @@ TOptionGroups::TOptionGroups(TWindow& ownerWindow, const TTexts& languageTexts)
     }
     eyePausesBox.SetOnClick([this] { EnableByBoxes(); });
     hoursBox.SetOnClick([this] { EnableByBoxes(); });
+    SetOptions(TSettingsOptions{});
 }
 
 std::int32_t TOptionGroups::LabelWidth() const {
@@ -129,6 +130,10 @@ bool TOptionGroups::Check(const TSettingsOptions& options) {
              : problem == TOptionProblem::sameWorkingHours ? toPicker.GetHandle()
                                                            : dayBoxes.front()->GetHandle());
     return false;
+}
+
+const TControlText* TOptionGroups::GetProblemText() const {
+    return problemText.get();
 }
 
 void TOptionGroups::EnableByBoxes() {

@@ -35,6 +35,8 @@ public:
     // Says beside its control what OK refuses (see CheckOptions) and focuses that control, or
     // takes back what was said; true when nothing is refused.
     bool Check(const TSettingsOptions& options);
+    // What Check said, null when it said nothing.
+    const TControlText* GetProblemText() const;
 
 private:
     // The pickers and days are usable only while their group's box is checked.

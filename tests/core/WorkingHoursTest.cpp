@@ -1,3 +1,4 @@
+#include "core/LocaleWeek.h"
 #include "core/TrayTooltip.h"
 #include "core/WorkingHours.h"
 
@@ -164,9 +165,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TUntilCase{"EarlyMorningToThatMorning", true, "2026.12.10 05:00:00", "2026.12.10 08:00:00"}),
     TCaseName());
 
+// In the locale's words: "Mon 08:00" natively, "Mon 8:00 AM" in Wine's English.
 TEST(OutsideHoursTooltip, SaysWhenTheyBeginAgain) {
-    EXPECT_EQ(OutsideWorkingHoursTooltip(EnglishTexts(), "2026.12.14 08:00:00"),
-              L"Tavelin\nOutside working hours until Mon 08:00");
+    EXPECT_EQ(OutsideWorkingHoursTooltip(EnglishTexts(), "2026.12.13 08:30:00"),
+              L"Tavelin\nOutside working hours until " + LocaleDayNames()[6] + L" " + LocaleTimeText(8, 30));
     EXPECT_EQ(OutsideWorkingHoursTooltip(EnglishTexts(), ""), L"Tavelin\nOutside working hours");
 }
 
