@@ -26,6 +26,7 @@
 #include "ui/ReportSaveFailure.h"
 #include "ui/TAbsenceWatch.h"
 #include "ui/TConfigurationWindow.h"
+#include "ui/TDimLayer.h"
 #include "ui/TEndSound.h"
 #include "ui/TEyePauseWindow.h"
 #include "ui/TInstanceLock.h"
@@ -38,6 +39,7 @@
 
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -111,6 +113,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const auto nextIdea = [&] { return texts.Text(IDS_IDEA_1 + static_cast<int>(ideas.Next())); };
     TPauseWindow pauseWindow(dialogWindows, texts);
     pauseWindow.SetIdea(nextIdea());
+    // Only while a pause shows, and the user wants the screens dimmed.
+    std::optional<TDimLayer> dimLayer;
+    const auto followPause = [&] {
+        if (!pauseWindow.IsShown || !state.options.dimScreens) {
+            dimLayer.reset();
+        } else if (dimLayer) {
+            dimLayer->Follow();
+        } else {
+            dimLayer.emplace(pauseWindow.GetHandle(), [&pauseWindow] { pauseWindow.Show(true); });
+        }
+    };
     pauseWindow.OnDismissed = [&] {
         endSound.Stop();
         OnPauseDismissed(state, pauseWindow, now);
@@ -118,6 +131,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         if (!pauseWindow.IsShown) {
             pauseWindow.SetIdea(nextIdea());
         }
+        followPause();
     };
 
     TEyePauseWindow eyePauseWindow(dialogWindows, texts);
@@ -160,7 +174,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         reminders.onResume = [&] { OnRemindersResumed(state, reminderPause, now); };
         TPauseNowMenu pauseNow;
         pauseNow.available = !pauseWindow.IsShown;
-        pauseNow.onTake = [&] { OnPauseTakenNow(state, pauseWindow, now); };
+        pauseNow.onTake = [&] {
+            OnPauseTakenNow(state, pauseWindow, now);
+            followPause();
+        };
         OnTrayMenu(configWindow, texts, state.helpFilePath, reminders, pauseNow, trayIcon.GetMenuAnchor());
         showReminderState();
     });
@@ -188,6 +205,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             if (TakeEndSoundCue(state, pauseWindow, absence, now)) {
                 endSound.Play();
             }
+            followPause();
             showReminderState();
         },
         1.0);

@@ -5,7 +5,8 @@
 //                                    DPI, and each child's text measured in the dialog font at it
 //   tavelin_probe close <caption>    what the close box does: WM_SYSCOMMAND SC_CLOSE
 //   tavelin_probe menu               whether a popup menu is open, and where
-//   tavelin_probe windows            every visible top-level window
+//   tavelin_probe windows            every visible top-level window, from the top of the window
+//                                    order down
 //   tavelin_probe power suspend|resume   what the system sends every top-level window before it
 //                                    sleeps and after it wakes
 //   tavelin_probe clock              the steady tick count and the local wall-clock time
@@ -188,7 +189,9 @@ std::string WindowJson(HWND window)
                        ",\"class\":" + Quoted(ClassName(window)) + ",\"pid\":" + std::to_string(processId) +
                        ",\"visible\":" + Bool(IsWindowVisible(window) != FALSE) +
                        ",\"foreground\":" + Bool(GetForegroundWindow() == window) +
-                       ",\"active\":" + Bool(thread.hwndActive == window) + ",\"rect\":" + Rect(rect) +
+                       ",\"active\":" + Bool(thread.hwndActive == window) +
+                       ",\"topmost\":" + Bool((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) +
+                       ",\"iconic\":" + Bool(IsIconic(window) != FALSE) + ",\"rect\":" + Rect(rect) +
                        ",\"client\":" + Rect(ClientOnScreen(window)) + ",\"workArea\":" + Rect(WorkArea(window)) +
                        ",\"dpi\":" + std::to_string(WindowDpi(window)) + ",\"children\":[";
     const int dpi = WindowDpi(window);
@@ -202,7 +205,9 @@ std::string WindowJson(HWND window)
         json += "\"class\":" + Quoted(className) + ",\"text\":" + Quoted(WindowText(child)) +
                 ",\"enabled\":" + Bool(IsWindowEnabled(child) != FALSE) +
                 ",\"visible\":" + Bool(IsWindowVisible(child) != FALSE) +
-                ",\"focused\":" + Bool(thread.hwndFocus == child) + ",\"rect\":" + Rect(childRect);
+                ",\"focused\":" + Bool(thread.hwndFocus == child) +
+                ",\"checked\":" + Bool(SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED) +
+                ",\"rect\":" + Rect(childRect);
         // A picker shows its time, not its window text.
         const bool picker = lstrcmpiW(className.c_str(), DATETIMEPICK_CLASSW) == 0;
         const SIZE extent = TextExtent(picker ? L"00:00:00" : WindowText(child), dpi);
@@ -244,7 +249,9 @@ std::string WindowsJson()
         GetWindowRect(windows[i], &rect);
         json += (i == 0 ? "{" : ",{");
         json += "\"caption\":" + Quoted(WindowText(windows[i])) + ",\"class\":" + Quoted(ClassName(windows[i])) +
-                ",\"pid\":" + std::to_string(processId) + ",\"rect\":" + Rect(rect) + "}";
+                ",\"pid\":" + std::to_string(processId) +
+                ",\"topmost\":" + Bool((GetWindowLongPtrW(windows[i], GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) +
+                ",\"rect\":" + Rect(rect) + "}";
     }
     return json + "]}";
 }
