@@ -9,6 +9,7 @@
 #include "core/ResourceTexts.h"
 #include "core/ReminderPauseSchedule.h"
 #include "core/Settings.h"
+#include "core/SystemLibrary.h"
 #include "core/TAbsence.h"
 #include "core/TIdeaTurn.h"
 #include "core/TReminderPause.h"
@@ -73,6 +74,7 @@ std::vector<std::wstring> CommandLineArguments() {
 // handler reads the steady clock, so setting the wall clock moves neither the next pause nor a
 // running one.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    LimitLibrarySearchToSystemFolder();
     TInstanceLock instanceLock(InstanceLockName);
     const bool quit = IsQuitCommand(CommandLineArguments());
     if (!instanceLock.IsHeld()) {

@@ -9,6 +9,9 @@
 // The whole content, byte for byte; empty when the file cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::wstring& file);
 
+// Whether a folder (not a file) of that path exists.
+bool FolderExists(const std::wstring& folder);
+
 // Creates one folder; its parent must exist. Failure (usually: it exists) is ignored.
 void CreateFolder(const std::wstring& folder);
 

@@ -24,6 +24,11 @@ std::optional<std::string> ReadWholeFile(const std::wstring& file) {
     return content;
 }
 
+bool FolderExists(const std::wstring& folder) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(FileSystemPath(folder), ignored);
+}
+
 void CreateFolder(const std::wstring& folder) {
     std::error_code ignored;
     std::filesystem::create_directory(FileSystemPath(folder), ignored);

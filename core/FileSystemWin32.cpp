@@ -21,6 +21,11 @@ std::optional<std::string> ReadWholeFile(const std::wstring& file) {
     return content;
 }
 
+bool FolderExists(const std::wstring& folder) {
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 void CreateFolder(const std::wstring& folder) {
     CreateDirectoryW(folder.c_str(), nullptr);
 }

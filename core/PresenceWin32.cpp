@@ -1,5 +1,6 @@
 #include "core/Presence.h"
 
+#include "core/SystemLibrary.h"
 #include "core/Win32Handles.h"
 
 #include <array>
@@ -91,7 +92,7 @@ bool IsDisplayRequired() {
     // Looked up at run time: powrprof.dll is not loaded by the program otherwise. SystemExecutionState
     // reflects SetThreadExecutionState's requests, not PowerCreateRequest's.
     using TCallNtPowerInformation = LONG(WINAPI*)(POWER_INFORMATION_LEVEL, void*, ULONG, void*, ULONG);
-    const TLibrary library(LoadLibraryW(L"powrprof.dll"));
+    const TLibrary library(LoadSystemLibrary(L"powrprof.dll"));
     if (!library) {
         return false;
     }

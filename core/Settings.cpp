@@ -1,10 +1,22 @@
 #include "core/Settings.h"
 
+#include "core/AppState.h"
 #include "core/FileSystem.h"
 #include "core/SettingsContent.h"
 
-std::wstring DataFolderPath() {
+std::wstring DataFolderPathFor(const std::wstring& programFile) {
+    const std::size_t separator = programFile.find_last_of(L"\\/");
+    if (separator != std::wstring::npos) {
+        const std::wstring portable = programFile.substr(0, separator) + L"\\Settings";
+        if (FolderExists(portable)) {
+            return portable;
+        }
+    }
     return AppDataFolderPath() + L"\\Tavelin";
+}
+
+std::wstring DataFolderPath() {
+    return DataFolderPathFor(ProgramFilePath());
 }
 
 void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::string& pauseLength,

@@ -8,7 +8,12 @@
 // The per-user application-data folder, or the empty text when the system cannot name it.
 std::wstring AppDataFolderPath();
 
-// AppDataFolderPath() followed by "\Tavelin"; nothing is created here.
+// The data folder of the program file given: the folder "Settings" beside it when that exists, so
+// that a portable copy keeps its settings with it (on a USB stick, say), else AppDataFolderPath()
+// followed by "\Tavelin". Nothing is created here.
+std::wstring DataFolderPathFor(const std::wstring& programFile);
+
+// DataFolderPathFor(ProgramFilePath()).
 std::wstring DataFolderPath();
 
 // Takes the interval and the pause length from "config" in the data folder. A value is taken only

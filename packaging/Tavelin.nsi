@@ -1,5 +1,6 @@
 ; The per-user installer of Tavelin; scripts/package.sh builds it with
 ;   makensis -DVERSION=x.y.z -DSTAGE=<folder with the files> -DICON=<.ico> -DOUTFILE=<setup.exe> Tavelin.nsi
+; and with -DSIGN=<sign.sh> signs the uninstaller before it is packed in.
 ; Switches: /S installs (or uninstalls) silently, /RUN starts Tavelin after a silent install,
 ; /D=<folder> (last, unquoted) sets the install folder.
 
@@ -11,6 +12,10 @@ SetCompressor /SOLID lzma
 !include FileFunc.nsh
 !include LogicLib.nsh
 !include Sections.nsh
+
+!ifdef SIGN
+    !uninstfinalize 'bash "${SIGN}" "%1"' = 0
+!endif
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavelin"
 !define PUBLISHER "The Tavelin authors"

@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev googletest python3
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine64 xvfb openbox xdotool x11-utils imagemagick tesseract-ocr faketime
-    libgtest-dev libgmock-dev icoutils librsvg2-bin fp-utils libchm-bin nsis zip ccache
+    libgtest-dev libgmock-dev icoutils librsvg2-bin fp-utils libchm-bin nsis zip ccache osslsigncode openssl python3-yaml
     # The end sound is made with sox (scripts/make-sound.sh), and heard through ALSA in the tests.
     sox alsa-utils
     # The languages' end-to-end tests read each language back, Japanese and Chinese in Noto CJK.

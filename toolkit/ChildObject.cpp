@@ -1,6 +1,7 @@
 #include "toolkit/ChildObject.h"
 
 #include "toolkit/AccessibleValues.h"
+#include "toolkit/OleAccess.h"
 #include "toolkit/TAccessibleObject.h"
 #include "toolkit/TComReference.h"
 
@@ -87,7 +88,9 @@ private:
 
 IAccessible* ChildObject(const TAccessibleItem& item) {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(item.child, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    const auto accessibleObjectFromWindow = OleAccess().accessibleObjectFromWindow;
+    if (accessibleObjectFromWindow == nullptr ||
+        FAILED(accessibleObjectFromWindow(item.child, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
                                           reinterpret_cast<void**>(&object)))) {
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "toolkit/Dpi.h"
 
+#include "core/SystemLibrary.h"
 #include "core/Win32Handles.h"
 #include "toolkit/GdiHolders.h"
 
@@ -21,7 +22,7 @@ TFunction Lookup(HMODULE module, const char* name) {
 }
 
 std::int32_t MonitorDpi(HWND window) {
-    const TLibrary shcore(LoadLibraryW(L"shcore.dll"));
+    const TLibrary shcore(LoadSystemLibrary(L"shcore.dll"));
     const auto getDpiForMonitor = Lookup<TGetDpiForMonitor>(shcore.Get(), "GetDpiForMonitor");
     if (getDpiForMonitor == nullptr) {
         return 0;

@@ -1,8 +1,32 @@
 #include "ui/TAbsenceWatch.h"
 
+#include "core/SystemLibrary.h"
+
 #include <wtsapi32.h>
 
 namespace {
+
+// wtsapi32.dll's registration of a window for the session's changes, from the system folder; kept,
+// as the registration lasts as long as the window.
+struct TSessionNotification {
+    decltype(&WTSRegisterSessionNotification) registerWindow;
+    decltype(&WTSUnRegisterSessionNotification) unregisterWindow;
+};
+
+const TSessionNotification& SessionNotification() {
+    static const TSessionNotification functions{
+        KeptSystemFunction<decltype(&WTSRegisterSessionNotification)>(L"wtsapi32.dll", "WTSRegisterSessionNotification"),
+        KeptSystemFunction<decltype(&WTSUnRegisterSessionNotification)>(L"wtsapi32.dll",
+                                                                         "WTSUnRegisterSessionNotification"),
+    };
+    return functions;
+}
+
+bool RegisterForSessionChanges(HWND window) {
+    const TSessionNotification& session = SessionNotification();
+    return session.registerWindow != nullptr && session.unregisterWindow != nullptr &&
+           session.registerWindow(window, NOTIFY_FOR_THIS_SESSION) != FALSE;
+}
 
 void CallIfSet(const TAbsenceWatch::TAbsenceCallback& callback, TAbsence::TReason reason) {
     if (callback) {
@@ -15,11 +39,11 @@ void CallIfSet(const TAbsenceWatch::TAbsenceCallback& callback, TAbsence::TReaso
 TAbsenceWatch::TMessageProcessor::TMessageProcessor(TWindow& ownerWindow, const TAbsenceCallback& left,
                                                     const TAbsenceCallback& returned)
     : TControl(ownerWindow), onLeft(left), onReturned(returned),
-      registered(WTSRegisterSessionNotification(owner->GetHandle(), NOTIFY_FOR_THIS_SESSION) != FALSE) {}
+      registered(RegisterForSessionChanges(owner->GetHandle())) {}
 
 TAbsenceWatch::TMessageProcessor::~TMessageProcessor() {
     if (registered && owner != nullptr) {
-        WTSUnRegisterSessionNotification(owner->GetHandle());
+        SessionNotification().unregisterWindow(owner->GetHandle());
     }
 }
 

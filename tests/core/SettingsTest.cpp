@@ -238,4 +238,51 @@ TEST(DataFolderPath, IsTheApplicationDataFolderWithTavelin) {
     EXPECT_EQ(DataFolderPath(), AppDataFolderPath() + L"\\Tavelin");
 }
 
+// What lies beside the program decides: only a folder named Settings makes the copy portable.
+TEST(DataFolderPathFor, IsTheSettingsFolderBesideTheProgramOnlyWhereThatFolderExists) {
+    enum class TBeside { nothing, settingsFolder, settingsFile, otherFolder };
+    const struct {
+        const char* name;
+        TBeside beside;
+        bool portable;
+    } cases[] = {
+        {"nothing beside", TBeside::nothing, false},
+        {"a Settings folder", TBeside::settingsFolder, true},
+        {"a file named Settings", TBeside::settingsFile, false},
+        {"a folder of another name", TBeside::otherFolder, false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        TTestFolder folder;
+        if (row.beside == TBeside::settingsFolder) {
+            CreateFolder(folder.Wide(L"Settings"));
+        } else if (row.beside == TBeside::settingsFile) {
+            WriteBytes(folder.Wide(L"Settings"), "not a folder");
+        } else if (row.beside == TBeside::otherFolder) {
+            CreateFolder(folder.Wide(L"config"));
+        }
+        const std::wstring expected = row.portable ? folder.Wide(L"Settings") : AppDataFolderPath() + L"\\Tavelin";
+        EXPECT_EQ(DataFolderPathFor(folder.Wide(L"Tavelin.exe")), expected);
+    }
+}
+
+TEST(DataFolderPathFor, SavesAndLoadsInThePortableFolderAndReportsAFailedSaveThere) {
+    TTestFolder folder;
+    CreateFolder(folder.Wide(L"Settings"));
+    const std::wstring dataFolder = DataFolderPathFor(folder.Wide(L"Tavelin.exe"));
+    ASSERT_FALSE(SaveSettings(dataFolder, "00:20:00", "00:02:00", {}));
+    EXPECT_EQ(ReadWholeFile(folder.Wide(L"Settings\\config")), std::optional<std::string>("00:20:00\r\n00:02:00\r\n"));
+    std::string interval = "01:00:00";
+    std::string pauseLength = "00:05:00";
+    TSettingsOptions options;
+    LoadSettings(dataFolder, interval, pauseLength, options);
+    EXPECT_EQ(interval + " " + pauseLength, "00:20:00 00:02:00");
+
+    // A config that is a folder cannot be replaced: the save fails as any other would.
+    RemoveFile(folder.Wide(L"Settings\\config"));
+    CreateFolder(folder.Wide(L"Settings\\config"));
+    EXPECT_TRUE(SaveSettings(dataFolder, "00:30:00", "00:03:00", {}));
+    EXPECT_EQ(SettingsFilePath(dataFolder), folder.Wide(L"Settings\\config"));
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 //   tavelin_probe window <caption>   the top-level window, its children, focus and work area, its
 //                                    DPI, and each child's text measured in the dialog font at it
 //   tavelin_probe close <caption>    what the close box does: WM_SYSCOMMAND SC_CLOSE
+//   tavelin_probe object <caption>   whether the window answers a screen reader's WM_GETOBJECT
 //   tavelin_probe menu               whether a popup menu is open, and where
 //   tavelin_probe windows            every visible top-level window, from the top of the window
 //                                    order down
@@ -438,10 +439,15 @@ std::string Answer(const std::vector<std::wstring>& args)
         return PowerJson(PBT_APMSUSPEND);
     if (command == L"power" && args.size() == 2 && args[1] == L"resume")
         return PowerJson(PBT_APMRESUMEAUTOMATIC);
-    if ((command == L"window" || command == L"close") && args.size() == 2) {
+    if ((command == L"window" || command == L"close" || command == L"object") && args.size() == 2) {
         const HWND window = FindWindowW(nullptr, args[1].c_str());
         if (window == nullptr)
             return "{\"found\":false}";
+        DWORD_PTR answer = 0;
+        if (command == L"object")
+            return "{\"found\":true,\"answered\":" +
+                   Bool(SendMessageTimeoutW(window, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT), SMTO_ABORTIFHUNG,
+                                            5000, &answer) != 0 && answer != 0) + "}";
         if (command == L"close")
             return "{\"found\":true,\"posted\":" + Bool(PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE) +
                    "}";

@@ -1,8 +1,9 @@
 """The user of the end-to-end scenarios: a test case that starts Tavelin.exe as a user does and works
 it through its tray icon, menu, windows and keys. A scenario subclasses TavelinTestCase (or
 tavelin_clock.FakedClockTestCase) and imports from the driver modules only: this one,
-tavelin_driver, tavelin_screen, tavelin_clock, tavelin_layout and string_tables, never from another
-test module."""
+tavelin_driver, tavelin_probe, tavelin_screen, tavelin_clock, tavelin_layout and string_tables, never
+from another test module. It starts the program with self.start(settings_bytes(interval, length)) and
+expects the program's texts as string_tables.EN has them, EN["IDS_PAUSE_BUTTON"] and the like."""
 
 import re
 import subprocess
@@ -11,8 +12,8 @@ import time
 import unittest
 
 from string_tables import EN, pattern
-from tavelin_driver import (CONFIG_CAPTION, PAUSE_CAPTION, Environment, Presence, Probe, Program, centre, inset,
-                            reads_whole, wait_for)
+from tavelin_driver import CONFIG_CAPTION, PAUSE_CAPTION, Environment, Program, centre, inset, reads_whole, wait_for
+from tavelin_probe import Presence, Probe
 from tavelin_screen import Screen
 
 # The dialog font's small colon after "left" is at times not read; the digits always are.
@@ -76,11 +77,13 @@ class TavelinTestCase(unittest.TestCase):
         return self.program
 
     def start_presence(self):
+        """Input from now on every few seconds, as from a user at the keyboard."""
         self.stop_presence()
         self.presence = Presence(self.probe)
         self.presence.start()
 
     def stop_presence(self):
+        """No more input: from now on the user is away, as Tavelin sees it."""
         if self.presence is not None:
             self.presence.stop()
             self.presence = None
@@ -136,9 +139,11 @@ class TavelinTestCase(unittest.TestCase):
         return max(values) - min(values) > 60
 
     def icon_drawn(self):
+        """Whether the program's icon is in the tray."""
         return self.icon_slot_drawn(0)
 
     def tooltip_windows(self):
+        """The tooltip windows shown, the icon's among them."""
         return [w for w in self.probe.visible_windows() if w["class"] == "tooltips_class32"]
 
     def tooltip_lines(self, step):
@@ -255,9 +260,11 @@ class TavelinTestCase(unittest.TestCase):
                         timeout, f"window {caption!r} to show")
 
     def wait_hidden(self, caption, timeout=2):
+        """Waits for the window to hide."""
         wait_for(lambda: not self.probe.window(caption)["visible"], timeout, f"window {caption!r} to hide")
 
     def click_button(self, caption, text):
+        """Clicks the window's button of that text with the mouse."""
         self.screen.click(*centre(self.probe.child(caption, "Button", text)["rect"]))
 
     def keys_to(self, caption, *names):
@@ -268,9 +275,11 @@ class TavelinTestCase(unittest.TestCase):
         self.screen.keys(*names)
 
     def program_windows(self, pid):
+        """The visible windows of a process: of the program, to see that it shows none."""
         return [w for w in self.probe.visible_windows() if w["pid"] == pid]
 
     def pause_shown(self):
+        """Whether the pause window shows."""
         return self.probe.window(PAUSE_CAPTION).get("visible", False)
 
     def button_enabled(self):

@@ -1,16 +1,13 @@
 """Drives the real Tavelin.exe under Wine the way a user does: the sandbox's prefix and settings
-file, the program's runs, and the Win32 probe for what a picture cannot tell (enabled state, focus,
-foreground, work area, picker values); the screen itself is tavelin_screen's."""
+file, the program's runs, and the helpers every part of the driver uses. What the screen shows is
+tavelin_screen's; what a picture cannot tell, tavelin_probe's."""
 
 import difflib
-import json
 import os
 import pathlib
 import pwd
-import select
 import subprocess
 import tempfile
-import threading
 import time
 
 from string_tables import EN
@@ -20,6 +17,7 @@ CONFIG_CAPTION = EN["IDS_CONFIGURATION_CAPTION"]
 
 
 def required_env(name):
+    """A variable that the sandbox of run.sh sets."""
     value = os.environ.get(name)
     if not value:
         raise RuntimeError(f"{name} is not set; run these tests through ctest in the Wine sandbox "
@@ -40,6 +38,7 @@ def wait_for(condition, timeout, what, interval=0.1):
 
 
 def run(args, timeout=30, **kwargs):
+    """Runs a command to its end, failing unless it exits with 0; its standard output."""
     return subprocess.run(args, capture_output=True, text=True, timeout=timeout, check=True, **kwargs).stdout
 
 
@@ -85,16 +84,21 @@ def settings_file(prefix):
 
 
 def centre(rect):
+    """Where a click on a rectangle (left, top, right, bottom) lands."""
     left, top, right, bottom = rect
     return (left + right) // 2, (top + bottom) // 2
 
 
 def inset(rect, margin):
+    """The rectangle shrunk by the margin on each side."""
     left, top, right, bottom = rect
     return left + margin, top + margin, right - margin, bottom - margin
 
 
 class Environment:
+    """The sandbox of run.sh: its Wine prefix, the exe and the probe under test, the screenshots'
+    folder and the user's settings file."""
+
     def __init__(self):
         required_env("DISPLAY")
         self.prefix = pathlib.Path(required_env("WINEPREFIX"))
@@ -111,12 +115,14 @@ class Environment:
         self.settings_file.write_bytes(content)
 
     def remove_settings(self):
+        """No settings file and no data folder, as for a user who never saved."""
         if self.settings_file.exists():
             self.settings_file.unlink()
         if self.data_folder.exists():
             self.data_folder.rmdir()
 
     def kill_wine(self):
+        """Ends every process of this prefix and its Wine server."""
         subprocess.run(["wineserver", "-k"], capture_output=True, timeout=60)
         subprocess.run(["wineserver", "-w"], capture_output=True, timeout=60)
 
@@ -138,147 +144,6 @@ class Environment:
                              f"{read.stdout + read.stderr!r}")
 
 
-class Probe:
-    """The Win32 view of the desktop, through tavelin_probe.exe in the same prefix. One probe process
-    answers every question, so that a question costs milliseconds rather than a Wine start."""
-
-    def __init__(self, exe):
-        self.exe = str(exe)
-        self.process = None
-        self.errors = None
-        self.pending = b""
-        # The presence keeper asks from a thread of its own.
-        self.lock = threading.RLock()
-
-    def start(self):
-        # Its error output goes to a file: a Wine process it happens to start (the desktop) inherits
-        # it and would hold a pipe open.
-        self.errors = tempfile.TemporaryFile()
-        self.process = subprocess.Popen(["wine", self.exe, "serve"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        stderr=self.errors)
-        self.pending = b""
-
-    def stop(self):
-        with self.lock:
-            self._stop()
-
-    def _stop(self):
-        if self.process is not None:
-            self.process.stdin.close()
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait(timeout=30)
-            self.process.stdout.close()
-            self.errors.close()
-            self.process = None
-
-    def read_line(self, timeout):
-        deadline = time.monotonic() + timeout
-        output = self.process.stdout.fileno()
-        while b"\n" not in self.pending:
-            left = deadline - time.monotonic()
-            if left <= 0 or not select.select([output], [], [], left)[0]:
-                raise AssertionError(f"tavelin_probe gave no answer in {timeout} s")
-            chunk = os.read(output, 65536)
-            if not chunk:
-                self.errors.seek(0)
-                raise AssertionError(f"tavelin_probe ended: {self.errors.read()[-2000:]!r}")
-            self.pending += chunk
-        line, self.pending = self.pending.split(b"\n", 1)
-        return line.decode()
-
-    def query(self, *args):
-        with self.lock:
-            if self.process is None or self.process.poll() is not None:
-                self.stop()
-                self.start()
-            self.process.stdin.write(("\t".join(args) + "\n").encode())
-            self.process.stdin.flush()
-            return json.loads(self.read_line(timeout=30))
-
-    def give_input(self):
-        """A mouse move by nothing through SendInput: input from a user at the keyboard."""
-        return self.query("input")
-
-    def idle_seconds(self):
-        """Seconds since the session's last input, as a program in it reads them."""
-        return self.query("idle")["idleMs"] / 1000
-
-    def tips(self):
-        """Every visible tooltip window with the text of its current tool (a balloon's text)."""
-        return self.query("tips")["tips"]
-
-    def window(self, caption):
-        return self.query("window", caption)
-
-    def extent(self, dpi, text):
-        """Width and height of the text in the dialog font at the DPI, as the program measures it."""
-        return self.query("extent", str(dpi), text)["extent"]
-
-    def close(self, caption):
-        """What the close box does: WM_SYSCOMMAND with SC_CLOSE."""
-        return self.query("close", caption)
-
-    def menu(self):
-        return self.query("menu")
-
-    def power(self, event):
-        """What the system sends every top-level window around a sleep: "suspend" or "resume"."""
-        return self.query("power", event)
-
-    def tray(self, event, x=0, y=0):
-        """What the shell sends the icon for a key on it: "keyselect" (Enter, Space), "select", or
-        "contextmenu" (Shift+F10, the menu key) with the icon's place."""
-        return self.query("tray", event, str(x), str(y))
-
-    def visible_windows(self):
-        return self.query("windows")["windows"]
-
-    def child(self, caption, class_name, text=None):
-        window = self.window(caption)
-        for child in window.get("children", []):
-            if child["class"].lower() == class_name.lower() and (text is None or child["text"] == text):
-                return child
-        raise AssertionError(f"no {class_name} {text!r} in {caption!r}: {window}")
-
-    def pickers(self, caption):
-        """Picker values from top to bottom, and which one has the focus."""
-        children = [c for c in self.window(caption)["children"] if c["class"].lower() == "sysdatetimepick32"]
-        children.sort(key=lambda c: c["rect"][1])
-        return [c["time"] for c in children], [c["focused"] for c in children]
-
-
-class Presence:
-    """A user at the keyboard: input through the probe every PERIOD seconds, well within the two
-    minutes without input that Tavelin takes as time away, until stopped."""
-
-    PERIOD = 20
-
-    def __init__(self, probe):
-        self.probe = probe
-        self.stopped = threading.Event()
-        self.thread = threading.Thread(target=self.keep, daemon=True)
-
-    def start(self):
-        self.probe.give_input()
-        self.thread.start()
-
-    def keep(self):
-        while not self.stopped.wait(self.PERIOD):
-            try:
-                self.probe.give_input()
-            except (AssertionError, OSError, ValueError):
-                # The probe is being stopped or restarted; the next round asks again.
-                pass
-
-    def stop(self):
-        self.stopped.set()
-        if self.thread.is_alive():
-            self.thread.join(timeout=40)
-
-
 class Program:
     """One run of Tavelin.exe, started as a user would start it, in an empty working folder."""
 
@@ -290,12 +155,15 @@ class Program:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def running(self):
+        """Whether the process has not ended yet."""
         return self.process.poll() is None
 
     def wait_exit(self, timeout):
+        """Waits for the process to end; its exit code."""
         return self.process.wait(timeout=timeout)
 
     def files_in_workdir(self):
+        """What the program left in the folder it was started in."""
         return sorted(p.name for p in pathlib.Path(self.workdir.name).iterdir())
 
     def stop(self):

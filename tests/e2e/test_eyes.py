@@ -15,12 +15,13 @@ EVERY_DAY = "WorkingDays=Mon,Tue,Wed,Thu,Fri,Sat,Sun"
 
 
 class EyePauseTest(TavelinTestCase):
-    EYE_INTERVAL = 6
-    EYE_LENGTH = 4
+    # Long enough for the window to take the focus and Esc to be typed before it ends.
+    EYE_INTERVAL = 10
+    EYE_LENGTH = 6
 
     def test_eye_pauses_come_every_eye_interval_and_end_by_themselves(self):
-        self.start(settings_bytes(3600, 300, ["EyePauses=1", f"EyePauseInterval=00:00:0{self.EYE_INTERVAL}",
-                                              f"EyePauseLength=00:00:0{self.EYE_LENGTH}"]))
+        self.start(settings_bytes(3600, 300, ["EyePauses=1", f"EyePauseInterval=00:00:{self.EYE_INTERVAL:02d}",
+                                              f"EyePauseLength=00:00:{self.EYE_LENGTH:02d}"]))
         earliest, latest = self.program.started, self.icon_seen
         window = self.wait_shown(EYE_CAPTION, timeout=self.EYE_INTERVAL + 10)
         shown_at = time.monotonic()
@@ -63,15 +64,15 @@ class WorkingHoursTest(TavelinTestCase):
         self.assertEqual(lines[0], EN["IDS_PROGRAM_NAME"])
         self.assertTrue(lines[1].startswith(EN["IDS_TIP_OUTSIDE_HOURS_NOW"]), lines)
 
-        # From an hour ago: Tab goes from the interval picker past the two options and the eye
-        # pauses' box (its pickers are off) and the hours' box to "From".
+        # From an hour ago: Tab goes from the interval picker past the pause length, the two options,
+        # the eye pauses' box (its pickers are off) and the hours' box to "From".
         self.screen.click(*centre(self.icon_rect()), count=2)
         self.wait_shown(CONFIG_CAPTION)
         earlier = clock_text(datetime.datetime.now() - datetime.timedelta(hours=1))
         keys = []
         for part in earlier.split(":"):
             keys += ["Right", *part]
-        self.keys_to(CONFIG_CAPTION, *["Tab"] * 5, *keys)
+        self.keys_to(CONFIG_CAPTION, *["Tab"] * 6, *keys)
         self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[0][4][:5], earlier, "typed From")
         self.screen.keys("Return")
         self.wait_hidden(CONFIG_CAPTION)

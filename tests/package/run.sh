@@ -9,4 +9,9 @@ trap tavelin_wine_stop EXIT
 tavelin_xvfb_start
 tavelin_wine_from "${TAVELIN_WINE_TEMPLATE:-}"
 cd "$here"
-python3 -B test_package.py "$1"
+# A scenario of test_package.py, or <module>.<class> of another module.
+module=test_package scenario=$1
+if [[ $scenario == *.* ]]; then
+    module=${scenario%%.*} scenario=${scenario#*.}
+fi
+python3 -B "$module.py" "$scenario"

@@ -15,7 +15,9 @@ import unittest
 import zipfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "e2e"))
-from tavelin_driver import Probe, required_env, settings_bytes, wait_for  # noqa: E402
+from package_driver import run_scenario  # noqa: E402
+from tavelin_driver import required_env, settings_bytes, wait_for  # noqa: E402
+from tavelin_probe import Probe  # noqa: E402
 from tavelin_screen import Screen  # noqa: E402
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavelin"
@@ -33,7 +35,7 @@ def help_files():
 
 HELP_FILES = help_files()
 PROGRAM_FILES = sorted(HELP_FILES + ["LICENSE.txt", "Tavelin.exe", "Uninstall.exe"])
-ZIP_FILES = sorted(HELP_FILES + ["LICENSE.txt", "README.txt", "Tavelin.exe"])
+ZIP_FILES = sorted(HELP_FILES + ["LICENSE.txt", "README.txt", "Settings/", "Tavelin.exe"])
 
 
 class Release:
@@ -143,7 +145,7 @@ class ReleaseFilesTest(unittest.TestCase):
     def test_names_checksums_and_version_resources_carry_the_project_version(self):
         release = Release()
         self.assertEqual(sorted(p.name for p in release.folder.iterdir()),
-                         sorted([release.zip.name, release.setup.name, "SHA256SUMS"]))
+                         sorted([release.zip.name, release.setup.name, "SHA256SUMS", "scoop", "winget"]))
         checked = subprocess.run(["sha256sum", "--check", "--strict", "SHA256SUMS"], cwd=release.folder,
                                  capture_output=True, text=True, timeout=60)
         self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
@@ -334,27 +336,5 @@ class InstallerLanguageTest(unittest.TestCase):
                     setup.wait(timeout=30)
 
 
-class CountingResult(unittest.TextTestResult):
-    def __init__(self, *args, **kwargs):
-        super().__init__(*args, **kwargs)
-        self.passed = 0
-
-    def addSuccess(self, test):
-        super().addSuccess(test)
-        self.passed += 1
-
-
-def main(scenario, report):
-    """Runs one scenario and leaves a report in the form scripts/count-tests.py reads: every case
-    that did not pass counts as failed, also when a class set-up failed before it ran."""
-    suite = unittest.defaultTestLoader.loadTestsFromName(scenario, sys.modules[__name__])
-    result = unittest.TextTestRunner(verbosity=2, resultclass=CountingResult).run(suite)
-    cases = suite.countTestCases()
-    report.parent.mkdir(parents=True, exist_ok=True)
-    report.write_text(f'<testsuites tests="{cases}" failures="{cases - result.passed}" errors="0" '
-                      'disabled="0"/>\n')
-    return 0 if result.wasSuccessful() and result.passed == cases else 1
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], pathlib.Path(required_env("TAVELIN_REPORT"))))
+    sys.exit(run_scenario(sys.modules[__name__], sys.argv[1], pathlib.Path(required_env("TAVELIN_REPORT"))))
