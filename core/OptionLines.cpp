@@ -22,12 +22,16 @@ std::string WriteFlag(const TSettingsOptions& options) {
 
 // A time is HH:MM:SS as the pickers write it, a time of day; a duration (the eye pause's interval
 // and length) is above zero too, since a zero one would bring eye pauses back to back.
-template <std::string TSettingsOptions::*time, bool duration>
-void ReadTime(const std::string& value, TSettingsOptions& options) {
+std::string ReadTimeOr(const std::string& value, const std::string& fallback, bool duration) {
     const auto fields = ReadTimeOfDay(value);
     const auto seconds = fields ? TotalSeconds(*fields) : std::nullopt;
     const bool valid = seconds && FormatDuration(static_cast<std::int32_t>(*seconds)) == value && (!duration || *seconds > 0);
-    options.*time = valid ? value : TSettingsOptions{}.*time;
+    return valid ? value : fallback;
+}
+
+template <std::string TSettingsOptions::*time, bool duration>
+void ReadTime(const std::string& value, TSettingsOptions& options) {
+    options.*time = ReadTimeOr(value, TSettingsOptions{}.*time, duration);
 }
 
 template <std::string TSettingsOptions::*time>
