@@ -9,10 +9,16 @@ namespace {
 
 constexpr const char* DayNames[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 
+// The options as they are by default, made once: each holds four texts.
+const TSettingsOptions& Defaults() {
+    static const TSettingsOptions defaults;
+    return defaults;
+}
+
 // A flag is "1" or "0"; anything else leaves it at its default.
 template <bool TSettingsOptions::*flag>
 void ReadFlag(const std::string& value, TSettingsOptions& options) {
-    options.*flag = value == "1" ? true : value == "0" ? false : TSettingsOptions{}.*flag;
+    options.*flag = value == "1" ? true : value == "0" ? false : Defaults().*flag;
 }
 
 template <bool TSettingsOptions::*flag>
@@ -31,7 +37,7 @@ std::string ReadTimeOr(const std::string& value, const std::string& fallback, bo
 
 template <std::string TSettingsOptions::*time, bool duration>
 void ReadTime(const std::string& value, TSettingsOptions& options) {
-    options.*time = ReadTimeOr(value, TSettingsOptions{}.*time, duration);
+    options.*time = ReadTimeOr(value, Defaults().*time, duration);
 }
 
 template <std::string TSettingsOptions::*time>
@@ -51,7 +57,7 @@ void ReadDays(const std::string& value, TSettingsOptions& options) {
             ++day;
         }
         if (day == 7 || (days & (1u << day)) != 0) {
-            options.workingDays = TSettingsOptions{}.workingDays;
+            options.workingDays = Defaults().workingDays;
             return;
         }
         days = static_cast<std::uint8_t>(days | (1u << day));
