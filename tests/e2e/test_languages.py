@@ -88,10 +88,11 @@ class LanguageTestCase(TavelinTestCase):
 
 
 class LanguageTest(LanguageTestCase):
-    def assert_reads(self, window, dpi, shot, names, room, area=None):
+    def assert_reads(self, window, dpi, shot, names, room, pushed, area=None):
         """Everything inside the window, the painted texts within the room the layout leaves them
-        (measured as the program measures them), read whole in the screenshot, and the buttons'
-        labels the language's own. The texts are read in the area given, the client area by default."""
+        (measured as the program measures them), read whole in the screenshot, and the labels of the
+        push buttons named the language's own. The texts are read in the area given, the client area
+        by default."""
         assert_children_fit(self, window, dpi)
         for name in names:
             width, _ = self.probe.extent(dpi, self.table[name])
@@ -105,7 +106,7 @@ class LanguageTest(LanguageTestCase):
                 break
         self.assertFalse(missing, f"{missing} not in {lines} at {dpi} DPI")
         for child in window["children"]:
-            if child["class"].lower() == "button":
+            if child["class"].lower() == "button" and child["text"] in pushed:
                 label = self.screen.read_text(shot, inset(child["rect"], 3)).strip("|[]() ")
                 self.assertTrue(reads_as(label, child["text"]), f"{label!r} for {child['text']!r} at {dpi} DPI")
 
@@ -116,13 +117,20 @@ class LanguageTest(LanguageTestCase):
         # Under Wine a new size can reach the screen a moment after the window is shown.
         time.sleep(0.5)
         window = self.probe.window(caption)
-        buttons = [child["text"] for child in window["children"] if child["class"].lower() == "button"]
-        self.assertEqual(sorted(buttons),
-                         sorted(self.table[n] for n in ("IDS_OK_BUTTON", "IDS_CANCEL_BUTTON", "IDS_HELP_BUTTON")))
+        # The push buttons and the option boxes by the table, and the seven days, named by the
+        # locale, in one row.
+        pushed = [self.table[n] for n in ("IDS_OK_BUTTON", "IDS_CANCEL_BUTTON", "IDS_HELP_BUTTON")]
+        boxes = [self.table[n] for n in ("IDS_DIM_SCREENS_LABEL", "IDS_END_SOUND_LABEL", "IDS_EYE_PAUSES_LABEL",
+                                         "IDS_WORKING_HOURS_LABEL")]
+        buttons = [child for child in window["children"] if child["class"].lower() == "button"]
+        days = [child for child in buttons if child["text"] not in pushed + boxes]
+        self.assertEqual(sorted(child["text"] for child in buttons if child not in days), sorted(pushed + boxes))
+        self.assertEqual(len({child["text"] for child in days}), 7, days)
+        self.assertEqual(len({child["rect"][1] for child in days}), 1, "the days in one row")
         # The labels stand left of the pickers, a gap from the edge and from them, and are read there
-        # alone: tesseract reads Chinese beside the pickers' digits poorly.
+        # alone, above the button row: tesseract reads Chinese beside the pickers' digits poorly.
         pickers = [child["rect"][0] for child in window["children"] if child["class"].lower() == "sysdatetimepick32"]
-        buttons = [child["rect"][1] for child in window["children"] if child["class"].lower() == "button"]
+        buttons = [child["rect"][1] for child in buttons if child["text"] in pushed]
         left, top, _, _ = window["client"]
         room = min(pickers) - left - 2 * scaled(5, dpi)
         # Read after the fact, so that the window is seen before the pause can cover it.
@@ -130,8 +138,9 @@ class LanguageTest(LanguageTestCase):
         seen = time.monotonic()
         self.probe.close(caption)
         self.wait_hidden(caption)
-        self.assert_reads(window, dpi, shot, ["IDS_INTERVAL_LABEL", "IDS_PAUSE_LENGTH_LABEL"], room,
-                          (left, top, min(pickers), min(buttons)))
+        self.assert_reads(window, dpi, shot, ["IDS_INTERVAL_LABEL", "IDS_PAUSE_LENGTH_LABEL", "IDS_EYE_INTERVAL_LABEL",
+                                              "IDS_EYE_LENGTH_LABEL", "IDS_WORKING_FROM_LABEL", "IDS_WORKING_TO_LABEL"],
+                          room, pushed, (left, top, min(pickers), min(buttons)))
         return seen
 
     def check_pause(self, dpi):
@@ -142,7 +151,8 @@ class LanguageTest(LanguageTestCase):
         time.sleep(0.5)
         window = self.probe.window(caption)
         room = window["client"][2] - window["client"][0] - 2 * scaled(5, dpi)
-        self.assert_reads(window, dpi, self.shot(f"{dpi}dpi-pause"), ["IDS_PAUSE_TITLE", "IDS_TIME_LEFT_ENOUGH"], room)
+        self.assert_reads(window, dpi, self.shot(f"{dpi}dpi-pause"), ["IDS_PAUSE_TITLE", "IDS_TIME_LEFT_ENOUGH"], room,
+                          [button])
         self.click_button(caption, button)
         self.wait_hidden(caption)
 
