@@ -24,8 +24,9 @@ void LoadSettings(const std::wstring& dataFolder, std::string& interval, std::st
                   TSettingsOptions& options);
 
 // Writes the values to "config" in the data folder as SettingsContent gives them over the file
-// there now (whose lines unknown to this program so stay), creating the folder if needed. The content goes to a temporary file that then replaces "config", so a failed save
-// leaves the previous file whole and removes the temporary file. Gives the system's error code of
+// there now (whose lines unknown to this program so stay), creating the folder if needed. The
+// content goes to a temporary file that then replaces "config", so a failed save leaves the
+// previous file whole and removes the temporary file. Gives the system's error code of
 // the step that failed (see FileSystem.h), empty when the file was saved.
 std::error_code SaveSettings(const std::wstring& dataFolder, const std::string& interval,
                              const std::string& pauseLength, const TSettingsOptions& options);

@@ -2,6 +2,7 @@
 
 #include "core/TScopedHandle.h"
 
+#include "toolkit/GdiHolders.h"
 #include "toolkit/TCallback.h"
 
 #include <windows.h>
@@ -33,7 +34,7 @@ private:
     HWND above;
     TCallback onClick;
     // The high-contrast scheme's window colour where high contrast is on, black otherwise.
-    TScopedHandle<HBRUSH, DeleteObject> brush;
+    TGdiObject<HBRUSH> brush;
     std::vector<RECT> covered;
     std::vector<TScopedHandle<HWND, DestroyWindow>> windows;
 };

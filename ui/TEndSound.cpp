@@ -2,6 +2,8 @@
 
 #include "ui/SoundIds.h"
 
+#include "core/SystemLibrary.h"
+
 #include <mmsystem.h>
 
 TEndSound::~TEndSound() {
@@ -10,10 +12,8 @@ TEndSound::~TEndSound() {
 
 bool TEndSound::Play() {
     if (!library) {
-        library.Reset(LoadLibraryExW(L"winmm.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
-        playSound = library ? reinterpret_cast<TPlaySound>(
-                                  reinterpret_cast<void*>(GetProcAddress(library.Get(), "PlaySoundW")))
-                            : nullptr;
+        library.Reset(LoadSystemLibrary(L"winmm.dll"));
+        playSound = LibraryFunction<TPlaySound>(library.Get(), "PlaySoundW");
     }
     if (playSound == nullptr) {
         return false;

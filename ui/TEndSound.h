@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/TScopedHandle.h"
+#include "core/Win32Handles.h"
 
 #include <windows.h>
 
@@ -26,6 +26,6 @@ private:
     using TPlaySound = BOOL(WINAPI*)(LPCWSTR sound, HMODULE module, DWORD flags);
 
     // The sound plays on from the loaded library until Stop.
-    TScopedHandle<HMODULE, FreeLibrary> library;
+    TLibrary library;
     TPlaySound playSound = nullptr;
 };

@@ -3,8 +3,7 @@
 #include "core/PauseSchedule.h"
 #include "core/ReminderPauseSchedule.h"
 
-#include "TFakePauseWindow.h"
-#include "TFakePresence.h"
+#include "TScheduleHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -13,47 +12,22 @@
 
 namespace {
 
-// The program's tick: the paused reminders hold the schedule, a shown pause counts down either
-// way, and the end sound is asked for afterwards.
-class PauseNow : public testing::Test {
+// The program's tick with the end sound asked for after it, and "Take a pause now".
+class PauseNow : public TScheduleHarness {
 protected:
-    PauseNow() {
-        state.interval = "00:20:00";
-        state.pauseLength = "00:01:00";
-        state.nextPauseStart = "2026.12.08 09:20:00";
-        state.pauseEnd = "2026.12.08 09:21:00";
-    }
+    PauseNow() : TScheduleHarness("00:20:00", "00:01:00", "2026.12.08 09:20:00", "2026.12.08 09:21:00") {}
 
-    void Tick(const std::string& time) {
-        now = time;
-        OnProgramTick(state, reminderPause, window, eyeWindow, clock, clock, absence, presence.Sources(),
-                      presence.HeadsUp());
+    void TickAndListen(const std::string& time) {
+        Tick(time);
         if (TakeEndSoundCue(state, window, absence, clock)) {
             sounds.push_back(time);
         }
     }
     bool TakeNow(const std::string& time) {
-        now = time;
+        At(time);
         return OnPauseTakenNow(state, window, clock);
     }
-    void Dismiss(const std::string& time) {
-        now = time;
-        window.Hide();
-        OnPauseDismissed(state, window, clock);
-    }
-    void PauseReminders(const std::string& time) {
-        now = time;
-        OnRemindersPaused(reminderPause, window, TReminderPause::TChoice::for2Hours, clock, clock, state.options);
-    }
 
-    AppState state;
-    TFakePauseWindow window;
-    TFakePauseWindow eyeWindow;
-    TReminderPause reminderPause;
-    TAbsence absence;
-    TFakePresence presence;
-    std::string now;
-    TClock clock = [this] { return now; };
     std::vector<std::string> sounds;
 };
 
@@ -66,7 +40,7 @@ class PauseTakenNow : public PauseNow, public testing::WithParamInterface<TTakeN
 
 TEST_P(PauseTakenNow, BeginsAtOnceCountsDownAndTimesTheNextFromItsDismissal) {
     if (GetParam().remindersPaused) {
-        PauseReminders("2026.12.08 09:01:00");
+        Choose("2026.12.08 09:01:00", TReminderPause::TChoice::for2Hours);
     }
     Tick("2026.12.08 09:05:00");
     ASSERT_TRUE(TakeNow("2026.12.08 09:05:00"));
@@ -117,14 +91,13 @@ TEST_P(EndSound, IsAskedForOnceAtEnoughAndNotAfterTimeAway) {
     state.options.endSound = c.endSound;
     for (std::string time = "2026.12.08 09:20:00"; time < "2026.12.08 09:43:00";
          time = ShiftTimestamp(time, "00:00:01", true)) {
-        now = time;
         if (time == c.leaveAt) {
-            OnUserLeft(absence, TAbsence::TReason::locked, clock);
+            Leave(time, TAbsence::TReason::locked);
         }
         if (time == c.returnAt) {
-            OnUserReturned(state, absence, TAbsence::TReason::locked, window, clock);
+            Return(time, TAbsence::TReason::locked);
         }
-        Tick(time);
+        TickAndListen(time);
         if (window.IsShown && time == ShiftTimestamp(state.pauseEnd, "00:00:03", true)) {
             Dismiss(time);
         }

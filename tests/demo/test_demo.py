@@ -14,6 +14,7 @@ import unittest
 root = pathlib.Path(__file__).resolve().parent.parent.parent
 sys.path.insert(0, str(root / "tests" / "e2e"))
 
+from string_tables import EN  # noqa: E402
 from tavelin_driver import reads_whole, run, settings_bytes, settings_file  # noqa: E402
 from tavelin_screen import Screen  # noqa: E402
 
@@ -27,6 +28,8 @@ STEPS = [
     ("2-after-esc.png", "Make a pause"),
     ("3-enough.png", "Time left: enough"),
 ]
+# The line under the heading suggests one of these.
+IDEAS = [EN[f"IDS_IDEA_{number}"] for number in range(1, 13)]
 
 
 def tree(folder):
@@ -80,6 +83,8 @@ class DemoTest(unittest.TestCase):
                 with self.subTest(shot=shot):
                     lines = screen.read_text(pictures / shot, CENTRE).splitlines()
                     self.assertTrue(any(reads_whole(line, text) for line in lines), f"{text!r} not in {lines}")
+                    self.assertTrue(any(reads_whole(line, idea) for line in lines for idea in IDEAS),
+                                    f"no idea for the pause in {lines}")
 
             gif = pictures / "pause-cycle.gif"
             self.assertIn(str(gif), stdout)

@@ -208,6 +208,7 @@ std::string WindowJson(HWND window)
                 ",\"visible\":" + Bool(IsWindowVisible(child) != FALSE) +
                 ",\"focused\":" + Bool(thread.hwndFocus == child) +
                 ",\"checked\":" + Bool(SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED) +
+                ",\"checkbox\":" + Bool((GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX) +
                 ",\"rect\":" + Rect(childRect);
         // A picker shows its time, not its window text.
         const bool picker = lstrcmpiW(className.c_str(), DATETIMEPICK_CLASSW) == 0;

@@ -24,8 +24,9 @@ SUBMENU = ["IDS_MENU_FOR_30_MINUTES", "IDS_MENU_FOR_1_HOUR", "IDS_MENU_FOR_2_HOU
 
 
 def item_text(text):
-    """An OCR line of a menu without the submenu arrow, which is read as ">" or the like."""
-    return text.rstrip(" >»›")
+    """An OCR line of a menu without the submenu arrow, which is read as ">" or the like. The menu's
+    small type turns a lone "a" to "&" at times, and no item holds an "&"."""
+    return " ".join("a" if word == "&" else word for word in text.rstrip(" >»›").split(" "))
 
 
 class TavelinTestCase(unittest.TestCase):
@@ -231,9 +232,12 @@ class TavelinTestCase(unittest.TestCase):
             if self.probe.window(PAUSE_CAPTION)["client"] != client:
                 return None
             lines = [text for text, _ in self.screen.read_lines(shot, client, scale=4)]
-            return lines if len(lines) >= 2 else None
+            # The idea's line or two under the heading are read apart (see time_left_index).
+            return lines if len(lines) >= 2 and self.time_left_index(lines) is not None else None
         # A window just shown may not be painted yet on a busy machine.
         lines = wait_for(read, 3, "the pause window painted")
+        index = self.time_left_index(lines)
+        lines = [lines[0], *lines[index:]]
         # The disabled button's grey caption is too faint to read reliably; the probe checks its text.
         self.assertIn(len(lines), (2, 3), f"title, time left and perhaps the button: {lines}")
         self.assertTrue(reads_whole(lines[0], EN["IDS_PAUSE_TITLE"]), lines[0])
@@ -244,6 +248,16 @@ class TavelinTestCase(unittest.TestCase):
             self.assertTrue(reads_whole(lines[2].strip("|[] "), button) or
                             reads_whole("".join(lines[2].split()).strip("|[]"), "".join(button.split())), lines[2])
         return lines[1]
+
+    @staticmethod
+    def time_left_index(lines):
+        """Where the time-left line is among the pause window's OCR lines: after the heading and the
+        idea of the pause, the first line that begins as the time-left line does."""
+        start = EN["IDS_TIME_LEFT"].split("{")[0].split()
+        for index in range(1, len(lines)):
+            if reads_whole(" ".join(lines[index].split()[:len(start)]), " ".join(start)):
+                return index
+        return None
 
     def time_left(self, step):
         """The time-left line as the program shows it: a duration "HH:MM:SS", or "enough"."""

@@ -12,6 +12,15 @@ def size(rect):
     return right - left, bottom - top
 
 
+def label_rect(child, dpi):
+    """Where a button's label is drawn: inside its frame, or for a check box right of its box (13
+    pixels at 96 DPI), which would be read as a letter."""
+    left, top, right, bottom = child["rect"]
+    if child.get("checkbox"):
+        return left + scaled(17, dpi), top + 1, right, bottom - 1
+    return left + 3, top + 3, right - 3, bottom - 3
+
+
 def set_dpi(environment, probe, dpi):
     """Wine reads the DPI when its server starts, so the server is restarted around the change."""
     key = r"HKCU\Control Panel\Desktop"

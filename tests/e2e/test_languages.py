@@ -16,8 +16,8 @@ import unittest
 
 from string_tables import StringTable
 from tavelin_case import MENU, SUBMENU, TavelinTestCase, item_text
-from tavelin_driver import centre, inset, required_env, settings_bytes, wait_for
-from tavelin_layout import assert_children_fit, scaled, set_dpi
+from tavelin_driver import centre, required_env, settings_bytes, wait_for
+from tavelin_layout import assert_children_fit, label_rect, scaled, set_dpi
 from tavelin_screen import Screen
 
 # A new prefix starts at 96 DPI, so only the second needs Wine restarted.
@@ -88,11 +88,11 @@ class LanguageTestCase(TavelinTestCase):
 
 
 class LanguageTest(LanguageTestCase):
-    def assert_reads(self, window, dpi, shot, names, room, pushed, area=None):
+    def assert_reads(self, window, dpi, shot, names, room, read, area=None):
         """Everything inside the window, the painted texts within the room the layout leaves them
         (measured as the program measures them), read whole in the screenshot, and the labels of the
-        push buttons named the language's own. The texts are read in the area given, the client area
-        by default."""
+        buttons and boxes named in `read` the language's own. The texts are read in the area given,
+        the client area by default."""
         assert_children_fit(self, window, dpi)
         for name in names:
             width, _ = self.probe.extent(dpi, self.table[name])
@@ -106,8 +106,8 @@ class LanguageTest(LanguageTestCase):
                 break
         self.assertFalse(missing, f"{missing} not in {lines} at {dpi} DPI")
         for child in window["children"]:
-            if child["class"].lower() == "button" and child["text"] in pushed:
-                label = self.screen.read_text(shot, inset(child["rect"], 3)).strip("|[]() ")
+            if child["class"].lower() == "button" and child["text"] in read:
+                label = self.screen.read_text(shot, label_rect(child, dpi)).strip("|[]() ")
                 self.assertTrue(reads_as(label, child["text"]), f"{label!r} for {child['text']!r} at {dpi} DPI")
 
     def check_configuration(self, dpi):
@@ -117,14 +117,16 @@ class LanguageTest(LanguageTestCase):
         # Under Wine a new size can reach the screen a moment after the window is shown.
         time.sleep(0.5)
         window = self.probe.window(caption)
-        # The push buttons and the option boxes by the table, and the seven days, named by the
-        # locale, in one row.
+        # The push buttons and the option boxes by the table, and the seven days after the boxes,
+        # named by the locale, in one row.
         pushed = [self.table[n] for n in ("IDS_OK_BUTTON", "IDS_CANCEL_BUTTON", "IDS_HELP_BUTTON")]
-        boxes = [self.table[n] for n in ("IDS_DIM_SCREENS_LABEL", "IDS_END_SOUND_LABEL", "IDS_EYE_PAUSES_LABEL",
-                                         "IDS_WORKING_HOURS_LABEL")]
         buttons = [child for child in window["children"] if child["class"].lower() == "button"]
-        days = [child for child in buttons if child["text"] not in pushed + boxes]
-        self.assertEqual(sorted(child["text"] for child in buttons if child not in days), sorted(pushed + boxes))
+        self.assertEqual(sorted(child["text"] for child in buttons if not child["checkbox"]), sorted(pushed))
+        boxes = [child for child in buttons if child["checkbox"]]
+        options = [self.table[n] for n in ("IDS_DIM_SCREENS_LABEL", "IDS_END_SOUND_LABEL", "IDS_EYE_PAUSES_LABEL",
+                                           "IDS_WORKING_HOURS_LABEL")]
+        self.assertEqual([child["text"] for child in boxes[:4]], options)
+        days = boxes[4:]
         self.assertEqual(len({child["text"] for child in days}), 7, days)
         self.assertEqual(len({child["rect"][1] for child in days}), 1, "the days in one row")
         # The labels stand left of the pickers, a gap from the edge and from them, and are read there
@@ -140,7 +142,7 @@ class LanguageTest(LanguageTestCase):
         self.wait_hidden(caption)
         self.assert_reads(window, dpi, shot, ["IDS_INTERVAL_LABEL", "IDS_PAUSE_LENGTH_LABEL", "IDS_EYE_INTERVAL_LABEL",
                                               "IDS_EYE_LENGTH_LABEL", "IDS_WORKING_FROM_LABEL", "IDS_WORKING_TO_LABEL"],
-                          room, pushed, (left, top, min(pickers), min(buttons)))
+                          room, pushed + options, (left, top, min(pickers), min(buttons)))
         return seen
 
     def check_pause(self, dpi):
