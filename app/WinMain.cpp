@@ -1,4 +1,5 @@
 #include "core/AppState.h"
+#include "core/EyePauseSchedule.h"
 #include "core/CommandLine.h"
 #include "core/History.h"
 #include "core/HistoryDays.h"
@@ -18,6 +19,7 @@
 #include "core/TSteadyClock.h"
 #include "core/TextIds.h"
 #include "core/TrayTooltip.h"
+#include "core/WorkingHours.h"
 #include "core/Win32Handles.h"
 
 #include "toolkit/MessageLoop.h"
@@ -30,6 +32,7 @@
 #include "ui/TConfigurationWindow.h"
 #include "ui/TDimLayer.h"
 #include "ui/TEndSound.h"
+#include "ui/TEyePauseWindow.h"
 #include "ui/TInstanceLock.h"
 #include "ui/TInstanceMailbox.h"
 #include "ui/TPauseWindow.h"
@@ -142,6 +145,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         followPause();
     };
 
+    TEyePauseWindow eyePauseWindow(dialogWindows, texts);
+    eyePauseWindow.OnDismissed = [&] { OnEyePauseDismissed(state, eyePauseWindow, now); };
+
     TConfigurationWindow configWindow(dialogWindows, texts, state.helpFilePath);
     configWindow.GetIntervalPicker().SetValue(state.interval);
     configWindow.GetPauseLengthPicker().SetValue(state.pauseLength);
@@ -176,9 +182,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         if (remindersPaused()) {
             trayIcon.SetIcon(PausedIconIndex);
             trayIcon.SetTooltip(RemindersPausedTooltip(texts, reminderPause.WallClockEnd(now(), CurrentTimestamp())));
+        } else if (state.outsideWorkingHours && !pauseWindow.IsShown && !eyePauseWindow.IsShown) {
+            trayIcon.SetIcon(ReminderIconIndex);
+            trayIcon.SetTooltip(OutsideWorkingHoursTooltip(texts, NextWorkingHoursBegin(state.options, CurrentTimestamp())));
         } else {
             trayIcon.SetIcon(ReminderIconIndex);
-            trayIcon.SetTooltip(TrayTooltip(texts, state, pauseWindow.IsShown, now(), waiting));
+            trayIcon.SetTooltip(TrayTooltip(texts, state, pauseWindow.IsShown, now(), waiting, eyePauseWindow.IsShown));
         }
     };
     trayIcon.SetOnContextMenu([&] {
@@ -186,7 +195,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         reminders.available = !pauseWindow.IsShown;
         reminders.paused = remindersPaused();
         reminders.onPause = [&](TReminderPause::TChoice choice) {
-            OnRemindersPaused(reminderPause, pauseWindow, choice, now, CurrentTimestamp, &state);
+            OnRemindersPaused(reminderPause, pauseWindow, choice, now, CurrentTimestamp, state.options, &state);
         };
         reminders.onResume = [&] { OnRemindersResumed(state, reminderPause, now); };
         TPauseNowMenu pauseNow;
@@ -218,7 +227,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     };
     TRepeatedAction timer(
         [&] {
-            waiting = OnProgramTick(state, reminderPause, pauseWindow, now, absence, presence, headsUp);
+            waiting = OnProgramTick(state, reminderPause, pauseWindow, eyePauseWindow, now, CurrentTimestamp, absence,
+                                    presence, headsUp);
             if (TakeEndSoundCue(state, pauseWindow, absence, now)) {
                 endSound.Play();
             }

@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 
+#include "core/EyePauseTimes.h"
 #include "core/Settings.h"
 
 void InitializeAppState(AppState& state, const TClock& now) {
@@ -10,6 +11,8 @@ void InitializeAppState(AppState& state, const TClock& now) {
     LoadSettings(state.dataFolder, state.interval, state.pauseLength, state.options);
     state.nextPauseStart = ShiftTimestamp(now(), state.interval, true);
     state.pauseEnd = ShiftTimestamp(state.nextPauseStart, state.pauseLength, true);
+    RetimeEyePause(state, now());
+    state.eyePauseEnd = now();
 }
 
 void TellScheduleEvent(const AppState& state, const TScheduleEvent& event) {

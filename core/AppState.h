@@ -24,6 +24,11 @@ struct AppState {
     std::string endHeardFor;
     // The settings beyond the two times.
     TSettingsOptions options;
+    // When the next eye pause begins and the current or last one ends (see EyePauseSchedule.h).
+    std::string nextEyePauseStart = {};
+    std::string eyePauseEnd = {};
+    // Whether the last tick found the wall clock outside the working hours.
+    bool outsideWorkingHours = false;
 };
 
 // Tells the state's listener, if it has one.

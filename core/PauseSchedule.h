@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "core/EyePauseTimes.h"
 #include "core/HeadsUp.h"
 #include "core/Settings.h"
 #include "core/TAbsence.h"
@@ -100,7 +101,7 @@ TWaitReason OnTimerTick(AppState& state, TPauseView& pauseWindow, const TClock& 
 }
 
 // Run after the user hid the pause window: a pause that is not over comes straight back; one that
-// is over ends, and the next is timed from now.
+// is over ends, and the next pause and eye pause are timed from now.
 template <typename TPauseView>
 void OnPauseDismissed(AppState& state, TPauseView& pauseWindow, const TClock& now) {
     if (now() < state.pauseEnd) {
@@ -109,6 +110,7 @@ void OnPauseDismissed(AppState& state, TPauseView& pauseWindow, const TClock& no
     }
     state.nextPauseStart = ShiftTimestamp(now(), state.interval, true);
     TellScheduleEvent(state, {TScheduleEvent::TType::pauseDismissed, {}});
+    RetimeEyePause(state, now());
 }
 
 // Run when the user accepts new settings (the times and the options). Each stored time moves back by its old duration and then
@@ -125,6 +127,7 @@ std::error_code OnSettingsAccepted(AppState& state, TPauseView& pauseWindow, con
     state.pauseEnd = ShiftTimestamp(state.pauseEnd, state.pauseLength, false);
     state.pauseLength = newPauseLength;
     state.pauseEnd = ShiftTimestamp(state.pauseEnd, state.pauseLength, true);
+    TakeEyePauseOptions(state, newOptions, now());
     state.options = newOptions;
     if (pauseWindow.IsShown) {
         pauseWindow.ShowTimeLeft(TimestampDifference(now(), state.pauseEnd));
@@ -140,10 +143,12 @@ inline void OnUserLeft(TAbsence& absence, TAbsence::TReason reason, const TClock
 // Run when the session is unlocked, the computer wakes or input ends an idle stretch. Time away at least as long as a pause is
 // taken as the pause: a pause in progress is over at once (a dismissal then ends it, and no end
 // sound comes), and while waiting the next pause is timed one interval from the return. A shorter absence changes nothing.
+// Time away as long as an eye pause restarts the eye interval.
 template <typename TPauseView>
 void OnUserReturned(AppState& state, TAbsence& absence, TAbsence::TReason reason, TPauseView& pauseWindow,
                     const TClock& now) {
     const std::string since = absence.Return(reason);
+    RetimeEyePauseAfterAway(state, since, now());
     if (since.empty() || now() < ShiftTimestamp(since, state.pauseLength, true)) {
         return;
     }

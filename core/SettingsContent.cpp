@@ -1,5 +1,6 @@
 #include "core/SettingsContent.h"
 
+#include "core/OptionChecks.h"
 #include "core/OptionLines.h"
 #include "core/TimeTextReading.h"
 
@@ -81,6 +82,7 @@ void ReadSettingsOptions(const std::string& content, TSettingsOptions& options) 
             ReadOptionLine(*option, line, options);
         }
     }
+    MendOptions(options);
 }
 
 std::string SettingsContent(const std::string& interval, const std::string& pauseLength,

@@ -16,7 +16,8 @@ void ReadSettingsLines(const std::string& content, std::string& interval, std::s
 void ReadSettingsContent(const std::string& content, std::string& interval, std::string& pauseLength);
 
 // The options the lines from the third on set, each such line in turn, so that a later line wins
-// (see OptionLines.h); an option no line sets keeps the value passed in.
+// (see OptionLines.h); an option no line sets keeps the value passed in. Values that do not fit
+// together then take their defaults (see MendOptions).
 void ReadSettingsOptions(const std::string& content, TSettingsOptions& options);
 
 // The file's exact content for the values, written over a file whose content was previousContent:

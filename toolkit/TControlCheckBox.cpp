@@ -24,6 +24,22 @@ void TControlCheckBox::SetChecked(bool checked) {
     SendMessageW(child, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void TControlCheckBox::SetOnClick(const TCallback& callback) {
+    onClick = callback;
+}
+
+bool TControlCheckBox::ProcessMessage(TWindow::TMessage& message) {
+    if (message.message != WM_COMMAND || HIWORD(message.wParam) != BN_CLICKED ||
+        reinterpret_cast<HWND>(message.lParam) != child) {
+        return false;
+    }
+    if (onClick) {
+        const TCallback call = onClick;
+        call();
+    }
+    return true;
+}
+
 TSize TControlCheckBox::GetNaturalSize() const {
     const TWindowDC dc(owner->GetHandle());
     const TSelectedFont font(dc.GetHandle(), OwnerFont());

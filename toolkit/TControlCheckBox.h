@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/TCallback.h"
 #include "toolkit/TPoint.h"
 #include "toolkit/TSize.h"
 #include "toolkit/TWindow.h"
@@ -14,7 +15,11 @@ public:
     ~TControlCheckBox() override;
 
     bool IsChecked() const;
+    // Sets the box without calling the click callback, as the user did not click.
     void SetChecked(bool checked);
+    // Called after each toggle by the user.
+    void SetOnClick(const TCallback& callback);
+    bool ProcessMessage(TWindow::TMessage& message) override;
     // The box, the gap after it and the label in the owner's font, at the owner's DPI.
     TSize GetNaturalSize() const;
     void Move(TPoint position, TSize size);
@@ -23,4 +28,5 @@ public:
 private:
     HWND child;
     std::wstring text;
+    TCallback onClick;
 };

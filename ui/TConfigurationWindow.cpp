@@ -17,6 +17,7 @@ TConfigurationWindow::TConfigurationWindow(TWindowList& dialogWindows, const TTe
       pauseLengthPicker(*this, L"HH:mm:ss"),
       dimScreensBox(*this, texts.Text(IDS_DIM_SCREENS_LABEL)),
       endSoundBox(*this, texts.Text(IDS_END_SOUND_LABEL)),
+      groups(*this, texts),
       okButton(*this, texts.Text(IDS_OK_BUTTON), true),
       cancelButton(*this, texts.Text(IDS_CANCEL_BUTTON), false),
       helpButton(*this, texts.Text(IDS_HELP_BUTTON), false),
@@ -61,7 +62,8 @@ void TConfigurationWindow::Layout() {
     const std::int32_t gap = Scale(5);
     const TSize intervalLabelSize = intervalLabel.GetNaturalSize();
     const TSize pauseLengthLabelSize = pauseLengthLabel.GetNaturalSize();
-    const std::int32_t labelWidth = std::max(intervalLabelSize.width, pauseLengthLabelSize.width);
+    const std::int32_t labelWidth =
+        std::max({intervalLabelSize.width, pauseLengthLabelSize.width, groups.LabelWidth()});
     const std::int32_t pickerLeft = gap + labelWidth + gap;
 
     const TSize intervalPickerSize = intervalPicker.GetNaturalSize();
@@ -85,7 +87,9 @@ void TConfigurationWindow::Layout() {
     endSoundBox.Move(TPoint(gap, endSoundTop), endSoundSize);
     const std::int32_t boxesRight = gap + std::max(dimScreensSize.width, endSoundSize.width) + gap;
 
-    const std::int32_t buttonTop = endSoundTop + endSoundSize.height + gap;
+    const TSize groupsEdge = groups.Layout(endSoundTop + endSoundSize.height + gap, gap, pickerLeft);
+
+    const std::int32_t buttonTop = groupsEdge.height + gap;
     const TSize okSize = okButton.GetNaturalSize();
     const TSize cancelSize = cancelButton.GetNaturalSize();
     const TSize helpSize = helpButton.GetNaturalSize();
@@ -94,7 +98,7 @@ void TConfigurationWindow::Layout() {
     helpButton.Move(TPoint(GetClientSize().width - helpSize.width - gap, buttonTop), helpSize);
     const std::int32_t buttonRowHeight = std::max(std::max(okSize.height, 0), cancelSize.height);
 
-    const std::int32_t width = std::max({std::max(row1Right, 0), row2Right, boxesRight, okSize.width + cancelSize.width + 3 * gap,
+    const std::int32_t width = std::max({std::max(row1Right, 0), row2Right, boxesRight, groupsEdge.width + gap, okSize.width + cancelSize.width + 3 * gap,
                                          okSize.width + cancelSize.width + helpSize.width + 4 * gap});
     requiredSize = TSize(width, buttonTop + buttonRowHeight + gap);
 }
@@ -114,20 +118,32 @@ TControlTimePicker& TConfigurationWindow::GetPauseLengthPicker() {
 void TConfigurationWindow::SetOptions(const TSettingsOptions& options) {
     dimScreensBox.SetChecked(options.dimScreens);
     endSoundBox.SetChecked(options.endSound);
+    groups.SetOptions(options);
+}
+
+const TControlText* TConfigurationWindow::GetProblemText() const {
+    return groups.GetProblemText();
 }
 
 TSettingsOptions TConfigurationWindow::GetOptions() const {
     TSettingsOptions options;
     options.dimScreens = dimScreensBox.IsChecked();
     options.endSound = endSoundBox.IsChecked();
+    groups.GetOptions(options);
     return options;
 }
 
 void TConfigurationWindow::Accept() {
+    const TSettingsOptions options = GetOptions();
+    const bool accepted = groups.Check(options);
+    FitToLayout();
+    if (!accepted) {
+        return;
+    }
     if (OnSettingsChanged) {
         const std::string pauseLength = pauseLengthPicker.GetValue();
         const std::string interval = intervalPicker.GetValue();
-        OnSettingsChanged(interval, pauseLength, GetOptions());
+        OnSettingsChanged(interval, pauseLength, options);
     }
     Hide();
 }

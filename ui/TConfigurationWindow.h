@@ -12,6 +12,8 @@
 #include "toolkit/TWindow.h"
 #include "toolkit/TWindowList.h"
 
+#include "ui/TOptionGroups.h"
+
 #include <functional>
 #include <string>
 
@@ -30,15 +32,18 @@ public:
     // it was left. The pickers and check boxes keep what they held when the window was last hidden.
     void Open();
 
-    // Two rows of label and picker, a check box for each option under them, then "OK" and "Cancel"
-    // on the left and "Help" on the right; margins and gaps follow the window's DPI.
+    // Two rows of label and picker, a check box for each option under them, the groups for eye
+    // pauses and working hours, then "OK" and "Cancel" on the left and "Help" on the right; every
+    // picker of the window in one column; margins and gaps follow the window's DPI.
     void Layout();
     TSize GetRequiredSize() const;
 
     TControlTimePicker& GetIntervalPicker();
     TControlTimePicker& GetPauseLengthPicker();
     void SetOptions(const TSettingsOptions& options);
-    // The options as the check boxes show them.
+    // What OK refused beside its control, null while nothing is refused.
+    const TControlText* GetProblemText() const;
+    // The options as the check boxes and the groups show them.
     TSettingsOptions GetOptions() const;
 
 private:
@@ -53,6 +58,7 @@ private:
     // After the pickers and before the buttons, as the tab order goes.
     TControlCheckBox dimScreensBox;
     TControlCheckBox endSoundBox;
+    TOptionGroups groups;
     TControlButton okButton;
     TControlButton cancelButton;
     TControlButton helpButton;

@@ -96,7 +96,7 @@ TEST_P(ScheduleEvents, WriteOneLineEachWhenTheyEnd) {
         case pauseReminders:
             At(step.at);
             OnRemindersPaused(reminderPause, window, TReminderPause::TChoice::for30Minutes, clock,
-                              [this] { return wallNow; }, &state);
+                              [this] { return wallNow; }, TSettingsOptions{}, &state);
             break;
         case resumeReminders: At(step.at); OnRemindersResumed(state, reminderPause, clock); break;
         case holdReminders: At(step.at); HoldsReminders(state, reminderPause, clock); break;

@@ -116,7 +116,7 @@ TEST_F(RemindersPaused, AWallClockJumpChangesNeitherTheLengthNorAnything) {
 TEST_F(RemindersPaused, NothingHeldWhenTheTimeCannotBeRead) {
     now = "2026.12.08 09:00:00";
     wall = "not a time";
-    OnRemindersPaused(reminderPause, window, TChoice::untilTomorrow, clock, wallClock);
+    OnRemindersPaused(reminderPause, window, TChoice::untilTomorrow, clock, wallClock, TSettingsOptions{});
     EXPECT_FALSE(reminderPause.IsActive());
     Tick("2026.12.08 09:05:01");
     EXPECT_TRUE(window.IsShown);

@@ -20,7 +20,7 @@
 #include <system_error>
 
 // The schedule's handlers as the program calls them, each at a time the test gives, on a fake pause
-// window and a fake presence (a user at the keyboard unless a test says otherwise), from the given
+// window, a fake eye pause window and a fake presence (a user at the keyboard unless a test says otherwise), from the given
 // settings and times. The steady and the wall clock start equal; a test may set the wall clock
 // apart, as a user may. The settings go to a fresh folder.
 class TScheduleHarness : public testing::Test {
@@ -42,7 +42,8 @@ protected:
     }
     void Tick(const std::string& time, std::int64_t wallAheadSeconds = 0) {
         At(time, wallAheadSeconds);
-        waiting = OnProgramTick(state, reminderPause, window, clock, absence, presence.Sources(), presence.HeadsUp());
+        waiting = OnProgramTick(state, reminderPause, window, eyeWindow, clock, wallClock, absence, presence.Sources(),
+                                presence.HeadsUp());
     }
     void Leave(const std::string& time, TAbsence::TReason reason) {
         At(time);
@@ -64,7 +65,7 @@ protected:
     }
     void Choose(const std::string& time, TReminderPause::TChoice choice) {
         At(time);
-        OnRemindersPaused(reminderPause, window, choice, clock, wallClock);
+        OnRemindersPaused(reminderPause, window, choice, clock, wallClock, state.options);
     }
     void Resume(const std::string& time) {
         At(time);
@@ -80,6 +81,7 @@ protected:
     TTestFolder folder;
     AppState state;
     TFakePauseWindow window;
+    TFakePauseWindow eyeWindow;
     TReminderPause reminderPause;
     std::string now;
     std::string wall;

@@ -93,10 +93,11 @@ class LanguageTestCase(TavelinTestCase):
 
 
 class LanguageTest(LanguageTestCase):
-    def assert_reads(self, window, dpi, shot, names, room, area=None):
+    def assert_reads(self, window, dpi, shot, names, room, read, area=None):
         """Everything inside the window, the painted texts within the room the layout leaves them
-        (measured as the program measures them), read whole in the screenshot, and the buttons'
-        labels the language's own. The texts are read in the area given, the client area by default."""
+        (measured as the program measures them), read whole in the screenshot, and the labels of the
+        buttons and boxes named in `read` the language's own. The texts are read in the area given,
+        the client area by default."""
         assert_children_fit(self, window, dpi)
         for name in names:
             width, _ = self.probe.extent(dpi, self.table[name])
@@ -110,11 +111,11 @@ class LanguageTest(LanguageTestCase):
                 break
         self.assertFalse(missing, f"{missing} not in {lines} at {dpi} DPI")
         for child in window["children"]:
-            if child["class"].lower() == "button":
+            if child["class"].lower() == "button" and child["text"] in read:
                 # Tesseract reads a short label at one scale and not at another (Chinese 关 as 天 once).
                 for scale in (3, 4, 5, 1.5, 2.5):
-                    read = self.screen.read_lines(shot, label_rect(child, dpi), scale=scale)
-                    label = "\n".join(text for text, _ in read).strip("|[]() ")
+                    found = self.screen.read_lines(shot, label_rect(child, dpi), scale=scale)
+                    label = "\n".join(text for text, _ in found).strip("|[]() ")
                     if reads_as(label, child["text"]):
                         break
                 self.assertTrue(reads_as(label, child["text"]), f"{label!r} for {child['text']!r} at {dpi} DPI")
@@ -126,16 +127,22 @@ class LanguageTest(LanguageTestCase):
         # Under Wine a new size can reach the screen a moment after the window is shown.
         time.sleep(0.5)
         window = self.probe.window(caption)
-        buttons = [child["text"] for child in window["children"]
-                   if child["class"].lower() == "button" and not child["checkbox"]]
-        self.assertEqual(sorted(buttons),
-                         sorted(self.table[n] for n in ("IDS_OK_BUTTON", "IDS_CANCEL_BUTTON", "IDS_HELP_BUTTON")))
-        boxes = [child["text"] for child in window["children"] if child["checkbox"]]
-        self.assertEqual(boxes, [self.table["IDS_DIM_SCREENS_LABEL"], self.table["IDS_END_SOUND_LABEL"]])
+        # The push buttons and the option boxes by the table, and the seven days after the boxes,
+        # named by the locale, in one row.
+        pushed = [self.table[n] for n in ("IDS_OK_BUTTON", "IDS_CANCEL_BUTTON", "IDS_HELP_BUTTON")]
+        buttons = [child for child in window["children"] if child["class"].lower() == "button"]
+        self.assertEqual(sorted(child["text"] for child in buttons if not child["checkbox"]), sorted(pushed))
+        boxes = [child for child in buttons if child["checkbox"]]
+        options = [self.table[n] for n in ("IDS_DIM_SCREENS_LABEL", "IDS_END_SOUND_LABEL", "IDS_EYE_PAUSES_LABEL",
+                                           "IDS_WORKING_HOURS_LABEL")]
+        self.assertEqual([child["text"] for child in boxes[:4]], options)
+        days = boxes[4:]
+        self.assertEqual(len({child["text"] for child in days}), 7, days)
+        self.assertEqual(len({child["rect"][1] for child in days}), 1, "the days in one row")
         # The labels stand left of the pickers, a gap from the edge and from them, and are read there
-        # alone: tesseract reads Chinese beside the pickers' digits poorly.
+        # alone, above the button row: tesseract reads Chinese beside the pickers' digits poorly.
         pickers = [child["rect"][0] for child in window["children"] if child["class"].lower() == "sysdatetimepick32"]
-        buttons = [child["rect"][1] for child in window["children"] if child["class"].lower() == "button"]
+        buttons = [child["rect"][1] for child in buttons if child["text"] in pushed]
         left, top, _, _ = window["client"]
         room = min(pickers) - left - 2 * scaled(5, dpi)
         # Read after the fact, so that the window is seen before the pause can cover it.
@@ -143,8 +150,9 @@ class LanguageTest(LanguageTestCase):
         seen = time.monotonic()
         self.probe.close(caption)
         self.wait_hidden(caption)
-        self.assert_reads(window, dpi, shot, ["IDS_INTERVAL_LABEL", "IDS_PAUSE_LENGTH_LABEL"], room,
-                          (left, top, min(pickers), min(buttons)))
+        self.assert_reads(window, dpi, shot, ["IDS_INTERVAL_LABEL", "IDS_PAUSE_LENGTH_LABEL", "IDS_EYE_INTERVAL_LABEL",
+                                              "IDS_EYE_LENGTH_LABEL", "IDS_WORKING_FROM_LABEL", "IDS_WORKING_TO_LABEL"],
+                          room, pushed + options, (left, top, min(pickers), min(buttons)))
         return seen
 
     def check_pause(self, dpi):
@@ -155,7 +163,8 @@ class LanguageTest(LanguageTestCase):
         time.sleep(0.5)
         window = self.probe.window(caption)
         room = window["client"][2] - window["client"][0] - 2 * scaled(5, dpi)
-        self.assert_reads(window, dpi, self.shot(f"{dpi}dpi-pause"), ["IDS_PAUSE_TITLE", "IDS_TIME_LEFT_ENOUGH"], room)
+        self.assert_reads(window, dpi, self.shot(f"{dpi}dpi-pause"), ["IDS_PAUSE_TITLE", "IDS_TIME_LEFT_ENOUGH"], room,
+                          [button])
         self.click_button(caption, button)
         self.wait_hidden(caption)
 

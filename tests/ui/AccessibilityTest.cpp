@@ -1,6 +1,7 @@
 #include "ui/TConfigurationWindow.h"
 #include "ui/TPauseWindow.h"
 
+#include "core/LocaleWeek.h"
 #include "core/TimeText.h"
 
 #include "TCaseName.h"
@@ -181,25 +182,56 @@ INSTANTIATE_TEST_SUITE_P(Pauses, PauseTreeTest,
                                          TPauseTreeCase{"", L"Time left: enough", true}));
 
 TEST_F(AccessibilityTest, NamesTheConfigurationWindowsLabelsAndPickersByTheirLabels) {
+    // Both groups on, so that every control is usable.
+    TSettingsOptions options;
+    options.eyePauses = true;
+    options.workingHours = true;
+    configWindow.SetOptions(options);
     configWindow.Open();
     const std::vector<TElement> tree = ReadTree(configWindow.GetHandle());
-    const std::vector<std::wstring> names = {L"Interval between pauses", L"Interval between pauses", L"Pause length",
-                                             L"Pause length", L"Dim the screens during a pause",
-                                             L"Play a sound when a pause is over", L"OK", L"Cancel", L"Help"};
-    ASSERT_EQ(tree.size(), names.size());
-    for (std::size_t index = 0; index < names.size(); ++index) {
-        EXPECT_EQ(tree[index].name, names[index]) << index;
+    // Each picker after its label, named by it; the groups' pickers come in their order.
+    std::vector<std::wstring> names = {L"Interval between pauses", L"Interval between pauses", L"Pause length",
+                                       L"Pause length", L"Dim the screens during a pause",
+                                       L"Play a sound when a pause is over", L"Short eye pauses",
+                                       L"Interval between eye pauses", L"Interval between eye pauses",
+                                       L"Eye pause length", L"Eye pause length", L"Remind me only in working hours",
+                                       L"From", L"From", L"To", L"To"};
+    for (int place = 0; place < 7; ++place) {
+        names.push_back(LocaleDayNames()[static_cast<std::size_t>((LocaleFirstWeekday() + place) % 7)]);
     }
-    EXPECT_EQ(tree[0].role, ROLE_SYSTEM_STATICTEXT);
-    EXPECT_EQ(tree[2].role, ROLE_SYSTEM_STATICTEXT);
-    // The pickers keep the system's own objects, only named.
-    ExpectSystemObject(tree[1], configWindow.GetIntervalPicker().GetHandle());
-    ExpectSystemObject(tree[3], configWindow.GetPauseLengthPicker().GetHandle());
-    EXPECT_NE(SystemElement(configWindow.GetIntervalPicker().GetHandle()).name, L"Interval between pauses");
-    // The check boxes and buttons are the system's own, named by their own texts.
-    for (std::size_t index = 4; index < tree.size(); ++index) {
-        ExpectSystemObject(tree[index], FindChild(configWindow, L"Button", names[index].c_str()));
-        EXPECT_EQ(tree[index].state & STATE_SYSTEM_UNAVAILABLE, 0) << index;
+    names.insert(names.end(), {L"OK", L"Cancel", L"Help"});
+    ASSERT_EQ(tree.size(), names.size());
+    std::vector<HWND> pickers;
+    EnumChildWindows(
+        configWindow.GetHandle(),
+        [](HWND child, LPARAM found) {
+            wchar_t name[32] = {};
+            GetClassNameW(child, name, 32);
+            if (std::wstring(name) == L"SysDateTimePick32") {
+                reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&pickers));
+    ASSERT_EQ(pickers.size(), 6u);
+    std::size_t picker = 0;
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(tree[index].name, names[index]);
+        const bool labelled = index + 1 < names.size() && names[index + 1] == names[index];
+        const bool isPicker = index > 0 && names[index - 1] == names[index];
+        if (labelled) {
+            EXPECT_EQ(tree[index].role, ROLE_SYSTEM_STATICTEXT);
+        } else if (isPicker) {
+            // The pickers keep the system's own objects, only named.
+            ExpectSystemObject(tree[index], pickers[picker]);
+            EXPECT_NE(SystemElement(pickers[picker]).name, names[index]);
+            ++picker;
+        } else {
+            // The check boxes and buttons are the system's own, named by their own texts.
+            ExpectSystemObject(tree[index], FindChild(configWindow, L"Button", names[index].c_str()));
+            EXPECT_EQ(tree[index].state & STATE_SYSTEM_UNAVAILABLE, 0);
+        }
     }
     EXPECT_GT(tree[0].location.right, tree[0].location.left);
     EXPECT_LT(tree[0].location.right, tree[1].location.left);
@@ -316,8 +348,8 @@ struct TSchemeCase {
 class ColorChangeTest : public AccessibilityTest, public testing::WithParamInterface<TSchemeCase> {
 protected:
     // Every painted text (found as screen readers find it) holds the new text colour on the new face,
-    // and so do the client area's corners.
-    void ExpectNewColors(const TWindow& window) {
+    // and so do the client area's corners. The window paints that many texts.
+    void ExpectNewColors(const TWindow& window, int paintedTexts) {
         RedrawWindow(window.GetHandle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         const TPicture picture = TPicture::FromClientArea(window.GetHandle());
         const std::uint32_t face = Rgb(GetParam().face);
@@ -336,10 +368,11 @@ protected:
                     ink += picture.At(x, y) == text ? 1 : 0;
                 }
             }
-            EXPECT_GT(ink, 20) << "no text colour in " << std::string(element.name.begin(), element.name.end());
+            // A word of two letters ("To") has fewer pixels of ink than a label.
+            EXPECT_GT(ink, element.name.size() < 4 ? 5 : 20) << "no text colour in " << std::string(element.name.begin(), element.name.end());
             EXPECT_EQ(picture.At(corner.x, corner.y), face);
         }
-        EXPECT_EQ(texts, 2);
+        EXPECT_EQ(texts, paintedTexts);
         EXPECT_EQ(picture.At(1, 1), face);
         EXPECT_EQ(picture.At(picture.Width() - 2, picture.Height() - 2), face);
     }
@@ -357,8 +390,9 @@ TEST_P(ColorChangeTest, BothWindowsTakeTheNewColors) {
     }
     EXPECT_EQ(pauseWindow.GetBackgroundColor().ToColorRef(), GetParam().face);
     EXPECT_EQ(pauseWindow.GetTextColor().ToColorRef(), GetParam().text);
-    ExpectNewColors(pauseWindow);
-    ExpectNewColors(configWindow);
+    ExpectNewColors(pauseWindow, 2);
+    // The two times' labels and the four of the eye pause and working-hours groups.
+    ExpectNewColors(configWindow, 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(

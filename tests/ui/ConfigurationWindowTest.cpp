@@ -1,5 +1,7 @@
 #include "ui/TConfigurationWindow.h"
 
+#include "core/LocaleWeek.h"
+
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +63,9 @@ TEST_F(ConfigurationWindowTest, OpenShowsItAtTheRequiredSizeWithTheFocusOnTheInt
 
 TEST_F(ConfigurationWindowTest, LaysOutTwoRowsTheCheckBoxesAndAButtonRow) {
     window.Open();
-    const std::int32_t labelColumn = std::max(LabelWidth(L"Interval between pauses"), LabelWidth(L"Pause length"));
+    // The groups' pickers share the column; their longest label is the eye pauses' interval.
+    const std::int32_t labelColumn = std::max({LabelWidth(L"Interval between pauses"), LabelWidth(L"Pause length"),
+                                               LabelWidth(L"Interval between eye pauses")});
     const RECT interval = ChildRect(window.GetIntervalPicker().GetHandle());
     const RECT pauseLength = ChildRect(window.GetPauseLengthPicker().GetHandle());
     const RECT ok = ChildRect(Button(L"OK"));
@@ -84,12 +88,18 @@ TEST_F(ConfigurationWindowTest, LaysOutTwoRowsTheCheckBoxesAndAButtonRow) {
     EXPECT_EQ(endSound.top, dimScreens.bottom + 5);
     EXPECT_GT(dimScreens.right - dimScreens.left, LabelWidth(L"Dim the screens during a pause"));
     EXPECT_GT(endSound.right - endSound.left, LabelWidth(L"Play a sound when a pause is over"));
-    EXPECT_EQ(ok.top, endSound.bottom + 5);
+    const RECT eyePauses = ChildRect(Button(L"Short eye pauses"));
+    const RECT lastDay = ChildRect(Button(LocaleDayNames()[static_cast<std::size_t>((LocaleFirstWeekday() + 6) % 7)].c_str()));
+    EXPECT_EQ(eyePauses.left, 5);
+    EXPECT_EQ(eyePauses.top, endSound.bottom + 5);
+    EXPECT_EQ(ok.top, lastDay.bottom + 5);
     EXPECT_EQ(cancel.top, ok.top);
     EXPECT_EQ(help.top, ok.top);
     EXPECT_EQ(client.cy, ok.bottom + 5);
     const LONG buttons = (ok.right - ok.left) + (cancel.right - cancel.left) + (help.right - help.left) + 20;
-    EXPECT_EQ(client.cx, std::max({interval.right + 5, dimScreens.right + 5, endSound.right + 5, buttons}));
+    EXPECT_EQ(client.cx, std::max({interval.right + 5, dimScreens.right + 5, endSound.right + 5,
+                                   ChildRect(Button(L"Remind me only in working hours")).right + 5, lastDay.right + 5,
+                                   buttons}));
 }
 
 TEST_F(ConfigurationWindowTest, HelpFollowsTheRightEdgeWhenWidened) {
@@ -213,11 +223,14 @@ TEST_P(ConfigurationCancelTest, HidesWithoutHandingOnAndKeepsTheEditedValues) {
     EXPECT_EQ(window.GetOptions(), (TSettingsOptions{true, false})) << "the box toggled from the unticked start";
 }
 
-// Tab goes from the pickers through the boxes to the buttons, and back the same way.
+// Tab goes from the pickers through the boxes to the buttons, and back the same way; the groups'
+// pickers and days are off with their boxes (see OptionGroupsTest).
 TEST_F(ConfigurationWindowTest, TabsFromThePickersThroughTheCheckBoxesToTheButtons) {
     window.Open();
     const HWND order[] = {window.GetIntervalPicker().GetHandle(), window.GetPauseLengthPicker().GetHandle(),
-                          DimScreensBox(), EndSoundBox(), Button(L"OK"), Button(L"Cancel"), Button(L"Help")};
+                          DimScreensBox(), EndSoundBox(), Button(L"Short eye pauses"),
+                          Button(L"Remind me only in working hours"), Button(L"OK"), Button(L"Cancel"),
+                          Button(L"Help")};
     for (std::size_t index = 0; index + 1 < std::size(order); ++index) {
         SCOPED_TRACE(index);
         EXPECT_EQ(GetNextDlgTabItem(window.GetHandle(), order[index], FALSE), order[index + 1]);

@@ -157,8 +157,9 @@ TEST_P(DpiTest, TheConfigurationWindowLaysItselfOutAgainAtTheNewDpi) {
     const SIZE client = ExpectRelaidOut(window, before, dpiBefore);
     ExpectProportional(TextHeight(window), textBefore, dpiBefore, Dpi());
 
-    const std::int32_t labels = std::max(Measure(window.GetFont(), L"Interval between pauses").width,
-                                         Measure(window.GetFont(), L"Pause length").width);
+    const std::int32_t labels = std::max({Measure(window.GetFont(), L"Interval between pauses").width,
+                                          Measure(window.GetFont(), L"Pause length").width,
+                                          Measure(window.GetFont(), L"Interval between eye pauses").width});
     const RECT interval = ChildRect(window.GetIntervalPicker().GetHandle());
     const RECT ok = ChildRect(FindChild(window, L"Button", L"OK"));
     const RECT cancel = ChildRect(FindChild(window, L"Button", L"Cancel"));
@@ -169,6 +170,11 @@ TEST_P(DpiTest, TheConfigurationWindowLaysItselfOutAgainAtTheNewDpi) {
     EXPECT_EQ(cancel.left, ok.right + Gap());
     EXPECT_EQ(help.right, client.cx - Gap());
     EXPECT_EQ(client.cy, ok.bottom + Gap());
+    // Whole on a 1366x768 screen at 150 %, above a taskbar of 60 pixels.
+    if (Dpi() == 144) {
+        EXPECT_LE(window.GetSize().width, 1366);
+        EXPECT_LE(window.GetSize().height, 768 - 60);
+    }
 }
 
 TEST_P(DpiTest, ThePauseWindowLaysItselfOutAgainAtTheNewDpi) {
