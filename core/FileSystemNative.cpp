@@ -40,11 +40,10 @@ std::error_code LastError() {
     return std::error_code(errno, std::system_category());
 }
 
-}  // namespace
-
+// Writes the content in the mode given and closes the file; the first failure is the answer.
 // Through the C library rather than a stream, so that a failure leaves its reason in errno.
-std::error_code WriteWholeFile(const std::wstring& file, const std::string& content) {
-    std::FILE* const stream = std::fopen(FileSystemPath(file).c_str(), "wb");
+std::error_code WriteThrough(const std::wstring& file, const char* mode, const std::string& content) {
+    std::FILE* const stream = std::fopen(FileSystemPath(file).c_str(), mode);
     if (stream == nullptr) {
         return LastError();
     }
@@ -56,6 +55,12 @@ std::error_code WriteWholeFile(const std::wstring& file, const std::string& cont
         error = LastError();
     }
     return error;
+}
+
+}  // namespace
+
+std::error_code WriteWholeFile(const std::wstring& file, const std::string& content) {
+    return WriteThrough(file, "wb", content);
 }
 
 std::error_code ReplaceFileWith(const std::wstring& target, const std::wstring& source) {
@@ -71,18 +76,7 @@ void RemoveFile(const std::wstring& file) {
 }
 
 std::error_code AppendToFile(const std::wstring& file, const std::string& content) {
-    std::FILE* const stream = std::fopen(FileSystemPath(file).c_str(), "ab");
-    if (stream == nullptr) {
-        return LastError();
-    }
-    std::error_code error;
-    if (std::fwrite(content.data(), 1, content.size(), stream) != content.size() || std::fflush(stream) != 0) {
-        error = LastError();
-    }
-    if (std::fclose(stream) != 0 && !error) {
-        error = LastError();
-    }
-    return error;
+    return WriteThrough(file, "ab", content);
 }
 
 bool ReadFileInPieces(const std::wstring& file, const std::function<void(std::string_view piece)>& take) {

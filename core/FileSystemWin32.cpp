@@ -2,6 +2,8 @@
 
 #include "core/Win32Handles.h"
 
+#include <utility>
+
 std::optional<std::string> ReadWholeFile(const std::wstring& file) {
     const TKernelHandle handle(OpenedFile(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
@@ -36,14 +38,8 @@ std::error_code LastError() {
     return std::error_code(static_cast<int>(GetLastError()), std::system_category());
 }
 
-}  // namespace
-
-std::error_code WriteWholeFile(const std::wstring& file, const std::string& content) {
-    TKernelHandle handle(
-        OpenedFile(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
-    if (!handle) {
-        return LastError();
-    }
+// Writes the content to the disk itself and closes the file; the first failure is the answer.
+std::error_code WriteThrough(TKernelHandle handle, const std::string& content) {
     DWORD written = 0;
     std::error_code error;
     if (!WriteFile(handle.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
@@ -57,6 +53,17 @@ std::error_code WriteWholeFile(const std::wstring& file, const std::string& cont
         error = LastError();
     }
     return error;
+}
+
+}  // namespace
+
+std::error_code WriteWholeFile(const std::wstring& file, const std::string& content) {
+    TKernelHandle handle(
+        OpenedFile(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!handle) {
+        return LastError();
+    }
+    return WriteThrough(std::move(handle), content);
 }
 
 std::error_code ReplaceFileWith(const std::wstring& target, const std::wstring& source) {
@@ -84,19 +91,7 @@ std::error_code AppendToFile(const std::wstring& file, const std::string& conten
     if (!handle) {
         return LastError();
     }
-    DWORD written = 0;
-    std::error_code error;
-    if (!WriteFile(handle.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
-        !FlushFileBuffers(handle.Get())) {
-        error = LastError();
-    } else if (written != content.size()) {
-        error = std::error_code(ERROR_HANDLE_DISK_FULL, std::system_category());
-    }
-    // Closed here rather than by the holder: a failed close may be the first word of a failed write.
-    if (!CloseHandle(handle.Detach()) && !error) {
-        error = LastError();
-    }
-    return error;
+    return WriteThrough(std::move(handle), content);
 }
 
 bool ReadFileInPieces(const std::wstring& file, const std::function<void(std::string_view piece)>& take) {

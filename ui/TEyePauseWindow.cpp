@@ -5,8 +5,7 @@
 
 #include "core/TextIds.h"
 
-#include "toolkit/GdiHolders.h"
-#include "toolkit/WrapText.h"
+#include "toolkit/WrapForWindow.h"
 
 #include <algorithm>
 
@@ -82,14 +81,7 @@ void TEyePauseWindow::Dismiss() {
 
 void TEyePauseWindow::WrapIdea() {
     ideaDpi = GetDpi();
-    const TWindowDC dc(GetHandle());
-    const TSelectedFont font(dc.GetHandle(), GetFont());
-    const auto width = [&dc](const std::wstring& part) {
-        SIZE extent{};
-        GetTextExtentPoint32W(dc.GetHandle(), part.c_str(), static_cast<int>(part.size()), &extent);
-        return static_cast<std::int32_t>(extent.cx);
-    };
-    ideaText = std::make_unique<TControlText>(*this, WrapText(idea, Scale(IdeaWidthAt96), width));
+    ideaText = std::make_unique<TControlText>(*this, WrapForWindow(*this, idea, Scale(IdeaWidthAt96)));
 }
 
 void TEyePauseWindow::FitToLayout() {

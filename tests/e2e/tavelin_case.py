@@ -221,7 +221,7 @@ class TavelinTestCase(unittest.TestCase):
                 keys += ["Right", *part]
             return keys
         self.keys_to(CONFIG_CAPTION, *fields(interval), "Tab", *fields(length))
-        self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[0], [interval, length], "typed values")
+        self.assertEqual(self.probe.time_pickers(CONFIG_CAPTION)[0], [interval, length], "typed values")
 
     def read_countdown(self, step):
         """The pause window's time-left line as read, its title and button checked."""

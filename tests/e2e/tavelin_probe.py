@@ -126,6 +126,11 @@ class Probe:
         children.sort(key=lambda c: c["rect"][1])
         return [c["time"] for c in children], [c["focused"] for c in children]
 
+    def time_pickers(self, caption):
+        """The interval's and the pause length's pickers, the window's first two: values and focus."""
+        values, focus = self.pickers(caption)
+        return values[:2], focus[:2]
+
 
 class Presence:
     """A user at the keyboard: input through the probe every PERIOD seconds, well within the two

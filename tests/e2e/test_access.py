@@ -85,7 +85,7 @@ class KeyboardTrayTest(AccessTestCase):
         self.assertTrue(self.probe.tray("keyselect")["posted"])
         config = self.wait_shown(CONFIG_CAPTION)
         self.assertTrue(config["foreground"])
-        self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[1], [True, False], "focus on the interval picker")
+        self.assertEqual(self.probe.time_pickers(CONFIG_CAPTION)[1], [True, False], "focus on the interval picker")
         self.probe.close(CONFIG_CAPTION)
         self.wait_hidden(CONFIG_CAPTION)
 

@@ -25,7 +25,7 @@ class SecondStartTest(TavelinTestCase):
         self.shot("second-start")
         self.assertEqual(config["pid"], pid, "the running instance opened its window")
         self.assertTrue(config["foreground"], "in front")
-        self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[1], [True, False], "as a double click opens it")
+        self.assertEqual(self.probe.time_pickers(CONFIG_CAPTION)[1], [True, False], "as a double click opens it")
         self.assertEqual({w["pid"] for w in self.probe.visible_windows() if w["class"] == "TWindow"}, {pid})
         self.assertTrue(program.running())
 

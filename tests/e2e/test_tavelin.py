@@ -70,7 +70,7 @@ class TrayTest(TavelinTestCase):
         self.screen.click(*centre(self.icon_rect()), count=2)
         config = self.wait_shown(CONFIG_CAPTION)
         self.assertTrue(config["foreground"])
-        self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[1], [True, False], "focus on the interval picker")
+        self.assertEqual(self.probe.time_pickers(CONFIG_CAPTION)[1], [True, False], "focus on the interval picker")
         self.click_button(CONFIG_CAPTION, EN["IDS_CANCEL_BUTTON"])
         self.wait_hidden(CONFIG_CAPTION)
 
@@ -213,7 +213,7 @@ class ConfigurationTest(TavelinTestCase):
         for number, (route, edited, leave) in enumerate(leaves):
             if number > 0:
                 self.open_configuration(by_menu=number % 2 == 1)
-            self.assertEqual(self.probe.pickers(CONFIG_CAPTION), (shown, [True, False]),
+            self.assertEqual(self.probe.time_pickers(CONFIG_CAPTION), (shown, [True, False]),
                              f"before {route}: the values last edited, focus on the interval")
             self.type_times(*edited)
             leave()
@@ -222,7 +222,7 @@ class ConfigurationTest(TavelinTestCase):
             shown = edited
 
         self.open_configuration(by_menu=False)
-        self.assertEqual(self.probe.pickers(CONFIG_CAPTION)[0], shown)
+        self.assertEqual(self.probe.time_pickers(CONFIG_CAPTION)[0], shown)
         self.type_times("00:00:01", "00:00:02")
         self.click_button(CONFIG_CAPTION, EN["IDS_OK_BUTTON"])
         accepted_at = time.monotonic()
