@@ -232,9 +232,18 @@ class TavelinTestCase(unittest.TestCase):
             shot = self.shot(step)
             if self.probe.window(PAUSE_CAPTION)["client"] != client:
                 return None
-            lines = [text for text, _ in self.screen.read_lines(shot, client, scale=4)]
-            # The idea's line or two under the heading are read apart (see time_left_index).
-            return lines if len(lines) >= 2 and self.time_left_index(lines) is not None else None
+            found = None
+            # The idea's line or two under the heading are read apart (see time_left_index). Tesseract
+            # reads the small colons as dashes at one scale and not at another, as the idea moves the
+            # line by a pixel: the first scale that reads the line as a time left counts.
+            for scale in (4, 3, 5):
+                lines = [text for text, _ in self.screen.read_lines(shot, client, scale=scale)]
+                index = self.time_left_index(lines) if len(lines) >= 2 else None
+                if index is not None:
+                    found = found or lines
+                    if COUNTDOWN.match(lines[index]) or reads_whole(lines[index], EN["IDS_TIME_LEFT_ENOUGH"]):
+                        return lines
+            return found
         # A window just shown may not be painted yet on a busy machine.
         lines = wait_for(read, 3, "the pause window painted")
         index = self.time_left_index(lines)
