@@ -201,8 +201,9 @@ class LanguageTest(LanguageTestCase):
         self.probe.close(caption)
         self.wait_hidden(caption)
         room = window["client"][2] - window["client"][0] - 2 * scaled(5, dpi)
+        # The buttons' labels were compared above; no label is read again on the screen.
         self.assert_reads(window, dpi, shot, ["IDS_STATISTICS_TODAY", "IDS_STATISTICS_LAST_DAYS",
-                                              "IDS_STATISTICS_LEGEND_BREAKS"], room)
+                                              "IDS_STATISTICS_LEGEND_BREAKS"], room, [])
 
     def test_the_windows_and_the_menu_speak_the_language_and_fit(self):
         for dpi in DPIS:
