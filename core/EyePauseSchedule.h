@@ -16,6 +16,12 @@
 // pause window is reached through IsShown, ShowTimeLeft(duration text) and Hide(), as the pause
 // window is; it ends by itself, so the schedule hides it. Its times are on the steady clock.
 
+// Ends an eye pause whose window has hidden: the eye interval starts over from now.
+inline void EndEyePause(AppState& state, const std::string& now) {
+    TellScheduleEvent(state, {TScheduleEvent::TType::eyePauseEnded, {}});
+    RetimeEyePause(state, now);
+}
+
 // Whether the pause due at `pauseStart` falls within a quarter of the eye interval after `from`: an
 // eye pause then gives way to it.
 inline bool PauseIsNear(const AppState& state, const std::string& from, const std::string& pauseStart) {
@@ -36,7 +42,7 @@ void FollowEyePause(AppState& state, const TPauseView& pauseWindow, TEyeView& ey
         return;
     }
     eyeWindow.Hide();
-    RetimeEyePause(state, now());
+    EndEyePause(state, now());
 }
 
 // Begins an eye pause once its due moment has strictly passed, unless no eye pause may show now: a
@@ -51,6 +57,7 @@ void OfferEyePause(AppState& state, const TPauseView& pauseWindow, TEyeView& eye
     }
     state.eyePauseEnd = ShiftTimestamp(now(), state.options.eyePauseLength, true);
     eyeWindow.ShowTimeLeft(TimestampDifference(now(), state.eyePauseEnd));
+    TellScheduleEvent(state, {TScheduleEvent::TType::eyePauseShown, {}});
 }
 
 // Run after Esc or the close box hid the eye pause window: while time is left it comes straight back.
@@ -60,5 +67,5 @@ void OnEyePauseDismissed(AppState& state, TEyeView& eyeWindow, const TClock& now
         eyeWindow.ShowTimeLeft(TimestampDifference(now(), state.eyePauseEnd));
         return;
     }
-    RetimeEyePause(state, now());
+    EndEyePause(state, now());
 }

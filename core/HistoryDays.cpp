@@ -40,5 +40,7 @@ void CountHistoryEvent(std::vector<THistoryDay>& days, const THistoryEvent& even
         day->pauseSeconds += event.seconds;
     } else if (event.kind == THistoryKind::naturalBreak) {
         ++day->naturalBreaks;
+    } else if (event.kind == THistoryKind::eyePause) {
+        ++day->eyePauses;
     }
 }

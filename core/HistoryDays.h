@@ -13,6 +13,7 @@ struct THistoryDay {
     std::int64_t pauses = 0;
     std::int64_t pauseSeconds = 0;
     std::int64_t naturalBreaks = 0;
+    std::int64_t eyePauses = 0;
 
     bool operator==(const THistoryDay&) const = default;
 };

@@ -19,10 +19,11 @@ struct THistoryKindWords {
     std::array<std::string_view, 3> hows;
 };
 
-inline constexpr std::array<THistoryKindWords, 3> HistoryKinds{{
+inline constexpr std::array<THistoryKindWords, 4> HistoryKinds{{
     {THistoryKind::pause, "pause", {"taken", "away", ""}},
     {THistoryKind::naturalBreak, "natural break", {"idle", "locked", "asleep"}},
     {THistoryKind::remindersPaused, "reminders paused", {"resumed", "ended", ""}},
+    {THistoryKind::eyePause, "eye pause", {"taken", "", ""}},
 }};
 
 // The line for the event, without its line end; empty when a moment is not a timestamp text, the

@@ -4,7 +4,7 @@
 #include <string>
 
 // The kinds of line the history holds, in the order of the kinds' table (see HistoryLine.h).
-enum class THistoryKind { pause, naturalBreak, remindersPaused };
+enum class THistoryKind { pause, naturalBreak, remindersPaused, eyePause };
 
 // One line of the history: an event that has ended. The moments are timestamp texts of the wall
 // clock (see TimeText.h); the length is measured on the steady clock, so a clock set meanwhile does

@@ -69,6 +69,15 @@ void THistoryRecorder::Take(const TScheduleEvent& event) {
             reminders.reset();
         }
         break;
+    case TType::eyePauseShown:
+        eyePause = Now();
+        break;
+    case TType::eyePauseEnded:
+        if (eyePause) {
+            Write(*eyePause, THistoryKind::eyePause, "taken");
+            eyePause.reset();
+        }
+        break;
     }
 }
 

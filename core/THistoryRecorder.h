@@ -42,6 +42,7 @@ private:
     std::optional<TBeginning> pause;
     bool pauseEndedByAbsence = false;
     std::optional<TBeginning> reminders;
+    std::optional<TBeginning> eyePause;
     // Lines not yet written, with their line ends.
     std::string waiting;
     std::error_code lastError;

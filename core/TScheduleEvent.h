@@ -19,6 +19,9 @@ struct TScheduleEvent {
         remindersResumed,
         // The reminders' pause ran to its end by itself.
         remindersEnded,
+        eyePauseShown,
+        // The eye pause's window hid: its time was up, or a pause took its place.
+        eyePauseEnded,
     };
 
     TType type;

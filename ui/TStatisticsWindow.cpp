@@ -99,6 +99,8 @@ void TStatisticsWindow::Read() {
     todayLines[1] = std::make_unique<TControlText>(*this, texts.Format(IDS_STATISTICS_PAUSE_TIME, {Wide(pauseTime)}));
     todayLines[2] = std::make_unique<TControlText>(
         *this, texts.Format(IDS_STATISTICS_NATURAL_BREAKS, {Number(todayCounts.naturalBreaks)}));
+    todayLines[3] =
+        std::make_unique<TControlText>(*this, texts.Format(IDS_STATISTICS_EYE_PAUSES, {Number(todayCounts.eyePauses)}));
     const std::error_code error = lastWriteError ? lastWriteError() : std::error_code();
     failure.reset();
     if (error) {

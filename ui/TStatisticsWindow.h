@@ -53,7 +53,7 @@ private:
     const std::wstring* folder;
     std::function<std::error_code()> lastWriteError;
     TControlText todayHeading;
-    std::array<std::unique_ptr<TControlText>, 3> todayLines;
+    std::array<std::unique_ptr<TControlText>, 4> todayLines;
     std::unique_ptr<TControlText> failure;
     TControlText chartHeading;
     std::vector<std::unique_ptr<TControlColumn>> columns;

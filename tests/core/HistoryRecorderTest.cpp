@@ -26,6 +26,8 @@ protected:
         state.nextPauseStart = "2026.12.08 10:00:00";
         state.pauseEnd = "2026.12.08 10:05:00";
         state.onEvent = [this](const TScheduleEvent& event) { recorder.Take(event); };
+        state.options.eyePauses = true;
+        state.nextEyePauseStart = "2026.12.08 09:20:00";
     }
 
     void At(const std::string& steady) {
@@ -35,6 +37,12 @@ protected:
     void Tick(const std::string& time) {
         At(time);
         OnTimerTick(state, window, clock, absence, presence.Sources(), presence.HeadsUp());
+    }
+    // The program's own tick, which also shows and ends the eye pauses.
+    void ProgramTick(const std::string& time) {
+        At(time);
+        OnProgramTick(state, reminderPause, window, eyeWindow, clock, [this] { return wallNow; }, absence,
+                      presence.Sources(), presence.HeadsUp());
     }
     void Leave(const std::string& time, TAbsence::TReason reason) {
         At(time);
@@ -58,6 +66,7 @@ protected:
     TTestFolder folder;
     AppState state;
     TFakePauseWindow window;
+    TFakePauseWindow eyeWindow;
     std::string now;
     std::string wallNow;
     TClock clock = [this] { return now; };
@@ -71,7 +80,9 @@ using enum TAbsence::TReason;
 
 // A step of a case: what happens at a steady-clock moment.
 struct TStep {
-    enum class TAction { tick, dismiss, leave, back, pauseReminders, resumeReminders, holdReminders } action;
+    enum class TAction {
+        tick, dismiss, leave, back, pauseReminders, resumeReminders, holdReminders, programTick, dismissEye
+    } action;
     const char* at;
     TAbsence::TReason reason = idle;
 };
@@ -100,6 +111,12 @@ TEST_P(ScheduleEvents, WriteOneLineEachWhenTheyEnd) {
             break;
         case resumeReminders: At(step.at); OnRemindersResumed(state, reminderPause, clock); break;
         case holdReminders: At(step.at); HoldsReminders(state, reminderPause, clock); break;
+        case programTick: ProgramTick(step.at); break;
+        case dismissEye:
+            At(step.at);
+            eyeWindow.Hide();
+            OnEyePauseDismissed(state, eyeWindow, clock);
+            break;
         }
     }
     std::vector<std::string> expected;
@@ -142,6 +159,22 @@ const TEventCase eventCases[] = {
      {{pauseReminders, "2026.12.08 09:10:00"}, {holdReminders, "2026.12.08 09:39:59"},
       {holdReminders, "2026.12.08 09:40:00"}, {resumeReminders, "2026.12.08 09:41:00"}},
      {"2026-12-08 10:10:00,2026-12-08 10:40:00,reminders paused,1800,ended"}},
+    {"EyePauseTaken",
+     {{programTick, "2026.12.08 09:20:01"}, {programTick, "2026.12.08 09:20:10"}, {programTick, "2026.12.08 09:20:22"}},
+     {"2026-12-08 10:20:01,2026-12-08 10:20:22,eye pause,21,taken"}},
+    {"EyePauseStillShowingWritesNothing",
+     {{programTick, "2026.12.08 09:20:01"}, {programTick, "2026.12.08 09:20:20"}},
+     {}},
+    {"EyePauseClosedAtItsEnd", {{programTick, "2026.12.08 09:20:01"}, {dismissEye, "2026.12.08 09:20:21"}},
+     {"2026-12-08 10:20:01,2026-12-08 10:20:21,eye pause,20,taken"}},
+    {"EyePauseClosedEarlyComesBackAndWritesNothing",
+     {{programTick, "2026.12.08 09:20:01"}, {dismissEye, "2026.12.08 09:20:05"}}, {}},
+    // Time away does not end an eye pause: it runs out by itself, and the time away is a natural break.
+    {"EyePauseDuringALock",
+     {{programTick, "2026.12.08 09:20:01"}, {leave, "2026.12.08 09:20:05", locked},
+      {programTick, "2026.12.08 09:20:22"}, {back, "2026.12.08 09:50:05", locked}},
+     {"2026-12-08 10:20:01,2026-12-08 10:20:22,eye pause,21,taken",
+      "2026-12-08 10:20:05,2026-12-08 10:50:05,natural break,1800,locked"}},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, ScheduleEvents, testing::ValuesIn(eventCases),
                          [](const testing::TestParamInfo<TEventCase>& entry) { return entry.param.name; });

@@ -47,6 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "2026-12-08 14:00:00,2026-12-08 14:20:00,reminders paused,1200,resumed"},
         TLineCase{"RemindersEnded", {"2026.12.08 14:00:00", "2026.12.08 16:00:00", remindersPaused, 7200, "ended"},
                   "2026-12-08 14:00:00,2026-12-08 16:00:00,reminders paused,7200,ended"},
+        TLineCase{"EyePause", {"2026.12.08 14:20:00", "2026.12.08 14:20:20", eyePause, 20, "taken"},
+                  "2026-12-08 14:20:00,2026-12-08 14:20:20,eye pause,20,taken"},
         // The wall clock was set back during the pause; the length is the steady clock's.
         TLineCase{"ClockSetBack", {"2026.12.08 10:00:01", "2026.12.08 09:05:01", pause, 300, "taken"},
                   "2026-12-08 10:00:01,2026-12-08 09:05:01,pause,300,taken"},
@@ -58,6 +60,7 @@ TEST(HistoryLine, IsEmptyForAnEventItCannotWrite) {
     const THistoryEvent events[] = {
         {"2026.12.08 10:00:01", "2026.12.08 10:05:01", pause, 300, "idle"},
         {"2026.12.08 10:00:01", "2026.12.08 10:05:01", naturalBreak, 300, ""},
+        {"2026.12.08 10:00:01", "2026.12.08 10:00:21", eyePause, 20, "away"},
         {"2026.12.08 10:00:01", "2026.12.08 10:05:01", pause, -1, "taken"},
         {"2026.13.08 10:00:01", "2026.12.08 10:05:01", pause, 300, "taken"},
         {"2026.12.08 10:00:01", "", pause, 300, "taken"},
@@ -88,6 +91,7 @@ TEST(ReadHistoryLine, GivesNothingForAnyOtherLine) {
         "2026-12-08 10:00:01,2026-12-08 10:05,pause,302,taken",
         "2026-12-08 10:00:01, 2026-12-08 10:05:03,pause,302,taken",
         "2026-12-08 10:00:01,2026-12-08 10:05:03,natural break,302,",
+        "2026-12-08 10:00:01,2026-12-08 10:00:21,eye pause,20,away",
     };
     for (const char* line : lines) {
         SCOPED_TRACE(line);
@@ -202,7 +206,11 @@ TEST(HistoryDays, CountEachEventOnTheDayItBegan) {
                    "2026-12-06 23:58:00,2026-12-07 00:03:00,pause,300,taken\r\n"
                    "2026-12-06 23:00:00,2026-12-07 07:00:00,natural break,28800,asleep\r\n"
                    "garbage,line\r\n"
-                   // Today: two pauses, one ended by time away, two natural breaks, reminders paused.
+                   // Today: two pauses, one ended by time away, two natural breaks, reminders paused,
+                   // three eye pauses.
+                   "2026-12-08 08:20:00,2026-12-08 08:20:20,eye pause,20,taken\r\n"
+                   "2026-12-08 08:40:00,2026-12-08 08:40:20,eye pause,20,taken\r\n"
+                   "2026-12-08 09:30:00,2026-12-08 09:30:20,eye pause,20,taken\r\n"
                    "2026-12-08 09:00:00,2026-12-08 09:05:00,pause,300,taken\r\n"
                    "2026-12-08 10:00:00,2026-12-08 10:40:00,pause,2400,away\r\n"
                    "2026-12-08 11:00:00,2026-12-08 11:10:00,natural break,600,idle\r\n"
@@ -216,7 +224,7 @@ TEST(HistoryDays, CountEachEventOnTheDayItBegan) {
     } cases[] = {
         {"2026.12.08 16:00:00",
          {{0, {"2026.11.25", 1, 300, 0}}, {11, {"2026.12.06", 1, 300, 1}}, {12, {"2026.12.07", 0, 0, 0}},
-          {13, {"2026.12.08", 2, 2700, 2}}}},
+          {13, {"2026.12.08", 2, 2700, 2, 3}}}},
         {"2026.10.25 20:00:00", {{12, {"2026.10.24", 0, 0, 0}}, {13, {"2026.10.25", 1, 3600, 0}}}},
     };
     for (const auto& entry : cases) {

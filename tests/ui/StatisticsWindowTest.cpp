@@ -31,6 +31,8 @@ protected:
                        Line(DateDaysBefore(now, 13), "natural break", 600, "idle") +
                        Line(DateDaysBefore(now, 13), "natural break", 600, "locked") + "garbage\r\n" +
                        Line(DateDaysBefore(now, 1), "pause", 300, "taken") +
+                       Line(DateDaysBefore(now, 1), "eye pause", 20, "taken") +
+                       Line(DateDaysBefore(now, 0), "eye pause", 20, "taken") +
                        Line(DateDaysBefore(now, 0), "pause", 300, "taken") +
                        Line(DateDaysBefore(now, 0), "pause", 290, "away") +
                        Line(DateDaysBefore(now, 0), "natural break", 900, "asleep") +
@@ -64,7 +66,7 @@ TEST_F(StatisticsWindowTest, ShowsTodaysCountsAtTheRequiredSize) {
     EXPECT_EQ(client.cx, window.GetRequiredSize().width);
     EXPECT_EQ(client.cy, window.GetRequiredSize().height);
     for (const wchar_t* text : {L"Today", L"Pauses taken: 2", L"Time in pauses: 00:09:50", L"Natural breaks: 1",
-                                L"The last 14 days", L"Pauses", L"Natural breaks"}) {
+                                L"Eye pauses: 1", L"The last 14 days", L"Pauses", L"Natural breaks"}) {
         SCOPED_TRACE(text);
         EXPECT_TRUE(Shows(text));
     }
